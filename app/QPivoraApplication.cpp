@@ -1,0 +1,508 @@
+#include "app/QPivoraApplication.h"
+
+#include "account/PVUserContext.h"
+#include "account/QPVApiService.h"
+#include "app/PVDebug.h"
+#include "app/PVLastUser.h"
+#include "app/PVProcessList.h"
+#include "app/PVSettings.h"
+#include "app/PVSignalWatcher.h"
+#include "app/PVVersion.h"
+#include "ui/QEAlertDialog.h"
+#include "ui/QELabel.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QHostInfo>
+#include <QJsonDocument>
+#include <QNetworkAccessManager>
+#include <QSettings>
+#include <QSharedMemory>
+#include <QStandardPaths>
+#include <QSysInfo>
+#include <QUrl>
+
+namespace {
+
+const char kSingleInstanceKey[] = "PIVORA_BY_ORVANE";
+constexpr int kMicrophoneTestMs = 20000;
+constexpr int kApiSuccess = 10000;
+
+// Languages that have a translation file named after their code.
+const QStringList kPlainLanguageCodes = {
+    "de", "es", "fr", "id", "it", "ja", "pt", "ko", "ru", "th", "ar", "vi", "fil",
+};
+
+QVariantMap optionsGroup(const QSettings* settings, const QString& group)
+{
+    return settings->value("options").toMap().value(group).toMap();
+}
+
+} // namespace
+
+QPivoraApplication::QPivoraApplication(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+    Q_INIT_RESOURCE(resources);
+    Q_INIT_RESOURCE(lang);
+    setApplicationVersion(QStringLiteral(PIVORA_VERSION));
+
+    m_micTestTimer.setInterval(kMicrophoneTestMs);
+    connect(this, &QPivoraApplication::didOptionsChanged, this, &QPivoraApplication::appOptionsDidChange);
+    connect(this, &QGuiApplication::applicationStateChanged, this, &QPivoraApplication::applicationStateDidChange);
+    connect(&m_micTestTimer, &QTimer::timeout, this, &QPivoraApplication::endMicrophoneTest);
+
+    m_dataDir = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    QDir().mkpath(m_dataDir);
+
+    PVDebug::instance()->setLogRoot(m_dataDir);
+    PVDebug::instance()->install();
+
+    m_settings = PVSettings::loadSettings(m_dataDir, this);
+    applyLanguage(settingsLanguage());
+
+    m_network.reset(new QNetworkAccessManager);
+    m_apiService = new QPVApiService(m_network);
+    m_apiService->setLanguage(apiLanguage());
+    QELabel::setNetworkManager(m_network);
+
+    m_signalWatcher = new PVSignalWatcher(this);
+    connect(m_signalWatcher, &PVSignalWatcher::terminationRequested, this, [this](int signalNumber) {
+        qInfo("Termination signal %d received, quitting", signalNumber);
+        quit();
+    });
+}
+
+QPivoraApplication::~QPivoraApplication()
+{
+    if (m_state != State::TornDown)
+        tearDown();
+    delete m_userContext;
+    m_userContext = nullptr;
+    PVDebug::uninstall();
+}
+
+QStringList QPivoraApplication::conflictingPrograms()
+{
+    return {"WormholeService.exe", "Wormhole.exe", "i4Tools.exe"};
+}
+
+bool QPivoraApplication::run()
+{
+    if (refuseConflictingProgram())
+        return false;
+
+    QSharedMemory instanceLock(QString::fromLatin1(kSingleInstanceKey));
+    if (instanceLock.attach(QSharedMemory::ReadWrite)) {
+        // A segment whose creator is gone only survives on Unix; once we detach, the system
+        // frees it and the next start can create its own.
+        instanceLock.detach();
+        if (instanceLock.create(1, QSharedMemory::ReadWrite)) {
+            qWarning("Removed the single-instance lock left behind by an ended instance");
+        } else {
+            qInfo("Another instance is running");
+            showAlert(tr("Alert"), tr("Application is running..."));
+            return false;
+        }
+    } else if (!instanceLock.create(1, QSharedMemory::ReadWrite)) {
+        qWarning("Single-instance lock could not be created: %s", qPrintable(instanceLock.errorString()));
+        return false;
+    }
+
+    launch();
+    return true;
+}
+
+bool QPivoraApplication::refuseConflictingProgram()
+{
+    const QString running =
+        PVProcessList::findRunning(conflictingPrograms(), PVProcessList::runningProcessNames());
+    if (running.isEmpty())
+        return false;
+    qWarning("Conflicting program running: %s", qPrintable(running));
+    showAlert(tr("Alert"),
+              tr("Please close the following application/process before launch Pivora.") + "\r\n" + running);
+    return true;
+}
+
+void QPivoraApplication::launch()
+{
+    checkVersion();
+    m_state = State::EventLoop;
+    exec();
+    closeWindows();
+    tearDown();
+}
+
+int QPivoraApplication::showAlert(const QString& title, const QString& detail, int mode, QWidget* parent)
+{
+    qInfo("Alert: %s: %s", qPrintable(title), qPrintable(detail));
+    QEAlertDialog* alert = QEAlertDialog::create(parent, title, detail, mode);
+    const int result = alert->exec();
+    delete alert;
+    return result;
+}
+
+void QPivoraApplication::checkVersion()
+{
+    m_apiService->checkVersion(apiLanguage(), this, "didApiCheckVersion");
+}
+
+void QPivoraApplication::didApiCheckVersion(int result, QJsonObject* resObject)
+{
+    if (result != kApiSuccess || !resObject) {
+        qWarning("Version check failed with result %d", result);
+        showAlert(tr("Alert"), tr("Please check network and restart app."));
+        // Nothing else is open, so closing the alert ends the program.
+        if (!m_mainWindow && m_state != State::ServicesRunning)
+            quit();
+        return;
+    }
+
+    const QJsonObject data = resObject->value("data").toObject();
+    const QString serverVersion = data.value("version").toString();
+    const bool newer = PVVersion::isNewer(serverVersion, applicationVersion());
+    const int forceUpdate = data.value("force_upgrade").toInt(0);
+    qInfo("Version check: server %s, own %s, newer %d, forced %d", qPrintable(serverVersion),
+          qPrintable(applicationVersion()), newer, forceUpdate);
+    emit didCheckNewVersion(newer, forceUpdate);
+
+    if (newer && (forceUpdate != 0 || m_mainWindow))
+        offerUpdate(data, serverVersion, forceUpdate);
+
+    if (forceUpdate != 0) {
+        quit();
+        return;
+    }
+    startServices();
+}
+
+void QPivoraApplication::offerUpdate(const QJsonObject& data, const QString& serverVersion, int forceUpdate)
+{
+    QString address = data.value("url").toString();
+    const int dot = address.lastIndexOf('.');
+    if (dot >= 0)
+        address.truncate(dot);
+    const QString productType = QSysInfo::productType();
+    address += QStringLiteral("-x64");
+    address += (productType == "macos" || productType == "osx") ? QStringLiteral(".dmg") : QStringLiteral(".exe");
+
+    QString detail;
+    if (forceUpdate != 0)
+        detail = tr("To continue using this program you must apply to the latest update.") + "\n\n";
+    detail += data.value("description").toString();
+
+    QEAlertDialog* alert = QEAlertDialog::create(alertParent(),
+                                                 tr("New Version") + "\n" + serverVersion, detail, 1);
+    alert->setAcceptText(tr("Update"));
+    alert->setDetailAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    qInfo("Offering update to %s", qPrintable(serverVersion));
+    if (alert->exec() == QDialog::Accepted)
+        QDesktopServices::openUrl(QUrl(address));
+    delete alert;
+}
+
+void QPivoraApplication::startServices()
+{
+    // A later version check (from the options) must not start anything twice.
+    if (m_mainWindow || m_state == State::ServicesRunning)
+        return;
+
+    startBluetoothService();
+    initAudioMixer();
+    applyMicrophoneSettings();
+
+    m_airplayOptions = SCAirPlayServiceOptions();
+    updateAirPlayServiceOptions(m_airplayOptions);
+    const bool started = startAirPlayService(receiverName());
+    connectAirPlayService();
+    createDriverWindow();
+    createMainWindow();
+
+    m_state = State::ServicesRunning;
+    qInfo("Services started, receiver \"%s\"", qPrintable(receiverName()));
+    if (!started)
+        showAlert(tr("Alert"), tr("Please check network and restart app."), 0);
+}
+
+// --- Service seams. Each step of the start owns one method; the services that later parts of
+// the program provide are created here and nowhere else.
+
+void QPivoraApplication::startBluetoothService()
+{
+    // The Bluetooth control service is created here and gets this object as its delegate;
+    // didBLEDeviceConnectStatusChanged is then passed on to it through a queued connection.
+}
+
+void QPivoraApplication::initAudioMixer()
+{
+    // The audio mixer is initialised here, before the receiver starts delivering sound.
+}
+
+bool QPivoraApplication::startAirPlayService(const QString& name)
+{
+    // The receiver service is created and started here with `name` and m_airplayOptions.
+    Q_UNUSED(name)
+    return true;
+}
+
+void QPivoraApplication::connectAirPlayService()
+{
+    // The receiver service's signals are connected here: new channel, mirroring play and
+    // mirroring stop as blocking queued connections (the engine thread waits), the others queued.
+}
+
+void QPivoraApplication::createDriverWindow()
+{
+    // The hidden USB driver window is created here, without parent, and centred.
+}
+
+QWidget* QPivoraApplication::alertParent() const
+{
+    // Alerts belong to the main window once it exists.
+    return nullptr;
+}
+
+void QPivoraApplication::createMainWindow()
+{
+    // The main window is created here, without parent, shown normally and activated.
+}
+
+// --- Options
+
+QString QPivoraApplication::receiverName() const
+{
+    return tr("Pivora") + "-(" + QHostInfo::localHostName() + ")";
+}
+
+bool QPivoraApplication::canControl(uint32_t kind) const
+{
+    switch (kind) {
+    case 1:
+    case 2:
+        return m_btService && m_airplayOptions.controlHID;
+    case 3:
+        return m_airplayOptions.androidWiredHID;
+    default:
+        return false;
+    }
+}
+
+void QPivoraApplication::updateAirPlayServiceOptions(SCAirPlayServiceOptions& o)
+{
+    const QVariantMap ios = optionsGroup(m_settings, "iosDevice");
+    const QVariantMap android = optionsGroup(m_settings, "androidDevice");
+
+    // Without a Bluetooth service there is nothing to ask; with one, it must support HID.
+    const bool hidSupported = !m_btService;
+    const bool hid = ios.value("enableHID", false).toBool() && hidSupported;
+    o.enableHID = hid;
+    o.controlHID = hid;
+    o.iosWiredResolution = ios.value("wiredResolution", 1).toInt();
+    o.iosWiredFps = ios.value("wiredFps", 60).toInt();
+    o.iosWirelessResolution = ios.value("wirelessResolution", 3).toInt();
+    o.iosWirelessFps = ios.value("wirelessFps", 30).toInt();
+
+    o.androidSystemVersion = android.value("systemversion", 1).toInt();
+    o.androidWiredHID = android.value("wiredHID", true).toBool();
+    o.androidWiredResolution = android.value("wiredResolution", 1).toInt();
+    o.androidWiredFps = android.value("wiredFps", 4).toInt();
+    o.androidWiredBitrate = android.value("wiredBitrate", 9).toInt();
+    o.androidWiredMic = android.value("wiredMic", false).toBool();
+    o.androidWirelessResolution = android.value("wirelessResolution", 3).toInt();
+    o.androidWirelessFps = android.value("wirelessFps", 3).toInt();
+    o.androidWirelessBitrate = android.value("wirelessBitrate", 8).toInt();
+    o.androidWirelessMic = android.value("wirelessMic", false).toBool();
+}
+
+void QPivoraApplication::appOptionsDidChange()
+{
+    applyLanguage(settingsLanguage());
+    m_apiService->setLanguage(apiLanguage());
+
+    applyMicrophoneSettings();
+
+    updateAirPlayServiceOptions(m_airplayOptions);
+    // The running receiver gets the new options and name here (the name follows the language).
+
+    if (recordOptions().value("audioInputTest", false).toBool())
+        m_micTestTimer.start(kMicrophoneTestMs);
+    else
+        m_micTestTimer.stop();
+}
+
+QString QPivoraApplication::settingsLanguage() const
+{
+    return optionsGroup(m_settings, "general").value("lang", "en-us").toString();
+}
+
+QString QPivoraApplication::apiLanguage() const
+{
+    return isSimplifiedChinese() ? QStringLiteral("zh-cn") : QStringLiteral("en-us");
+}
+
+QVariantMap QPivoraApplication::recordOptions() const
+{
+    return optionsGroup(m_settings, "record");
+}
+
+// --- Language
+
+QString QPivoraApplication::translationFile(const QString& code, QString* appliedCode)
+{
+    QString applied = code;
+    QString file;
+    if (code == QLatin1String("zh-cn"))
+        file = QStringLiteral("zh-hans.qm");
+    else if (code == QLatin1String("zh-hant"))
+        file = QStringLiteral("zh-hant.qm");
+    else if (kPlainLanguageCodes.contains(code))
+        file = code + QStringLiteral(".qm");
+    else {
+        applied = QStringLiteral("en-us");
+        file = QStringLiteral("en-us.qm");
+    }
+    if (appliedCode)
+        *appliedCode = applied;
+    return file;
+}
+
+void QPivoraApplication::applyLanguage(const QString& code)
+{
+    if (code == m_language)
+        return;
+    QString applied;
+    const QString file = translationFile(code, &applied);
+    m_language = applied;
+
+    QString styleSheet = QStringLiteral("*{font-family:'Segoe UI';font-size:14px;}");
+    QFile skin(QStringLiteral(":/skin/appskin.css"));
+    if (skin.open(QIODevice::ReadOnly))
+        styleSheet += QString::fromUtf8(skin.readAll());
+    setStyleSheet(styleSheet);
+
+    removeTranslator(&m_translator);
+    if (!m_translator.load(file, QStringLiteral(":/lang/")))
+        qWarning("Translation %s could not be loaded", qPrintable(file));
+    installTranslator(&m_translator);
+}
+
+// --- Microphone
+
+void QPivoraApplication::applyMicrophoneSettings()
+{
+    const QVariantMap record = recordOptions();
+    const QString output = record.value("audioOutput", "device").toString();
+    const QString input = record.value("audioInput", "").toString();
+    const bool used = !input.isEmpty() && output == QLatin1String("deviceWithAudioCapture");
+    setMicrophoneSource(used, input);
+}
+
+void QPivoraApplication::setMicrophoneSource(bool used, const QString& device)
+{
+    // The mixer's microphone source is added, updated or removed here; the test mode follows
+    // "audioInputTest" while the microphone is used.
+    Q_UNUSED(used)
+    Q_UNUSED(device)
+}
+
+void QPivoraApplication::endMicrophoneTest()
+{
+    m_micTestTimer.stop();
+    QVariantMap options = m_settings->value("options").toMap();
+    QVariantMap record = options.value("record").toMap();
+    record.insert("audioInputTest", false);
+    options.insert("record", record);
+    m_settings->setValue("options", options);
+    m_settings->sync();
+    applyMicrophoneSettings();
+}
+
+// --- User
+
+void QPivoraApplication::setUserContext(PVUserContext* context)
+{
+    if (context != m_userContext)
+        delete m_userContext;
+    m_userContext = context;
+    if (m_userContext) {
+        if (m_settings->value("autoLogin", false).toBool())
+            m_settings->setValue("lastUser", PVLastUser::toSetting(m_userContext->loginKey()));
+        else
+            m_settings->remove("lastUser");
+    }
+    emit didUserStatusChanged();
+}
+
+void QPivoraApplication::signOut()
+{
+    delete m_userContext;
+    m_userContext = nullptr;
+    m_settings->remove("lastUser");
+    m_settings->sync();
+    emit didUserStatusChanged();
+}
+
+void QPivoraApplication::uninstallDrivers()
+{
+    // The driver uninstall job starts here once the driver window exists.
+}
+
+// --- Receiver and Bluetooth events
+
+void QPivoraApplication::applicationStateDidChange(Qt::ApplicationState)
+{
+}
+
+void QPivoraApplication::airplayServiceDidFindNewChannel(QPVAirPlayClient*)
+{
+}
+
+void QPivoraApplication::airplayServiceDidStopChannel(QPVAirPlayClient*)
+{
+}
+
+void QPivoraApplication::airplayServiceDidAirPlayMirroringPlay(QPVAirPlayClient*)
+{
+    emit didUserStatusChanged();
+}
+
+void QPivoraApplication::airplayServiceDidAirPlayMirroringStop(QPVAirPlayClient*)
+{
+}
+
+void QPivoraApplication::airplayServiceDidAirPlayMirroringFrameSizeChanged(QPVAirPlayClient*)
+{
+}
+
+void QPivoraApplication::airplayServiceDidAirPlayMirroringRotated(QPVAirPlayClient*, int, int)
+{
+}
+
+void QPivoraApplication::bluetoothDeviceLinked(ISCBluetoothDevice* device)
+{
+    emit didUserConnectBtDevice(m_btService, device);
+}
+
+void QPivoraApplication::bluetoothDeviceUnlinked(ISCBluetoothDevice* device)
+{
+    emit didUserDisconnectBtDevice(m_btService, device);
+}
+
+// --- Shut-down
+
+void QPivoraApplication::closeWindows()
+{
+    // The main window is closed and deleted here; the driver window waits for its job thread
+    // (at most 60 s) and is destroyed.
+}
+
+void QPivoraApplication::tearDown()
+{
+    // Mixer first, then the receiver (all channels end), then Bluetooth and the web client.
+    delete m_apiService;
+    m_apiService = nullptr;
+    m_micTestTimer.stop();
+    m_state = State::TornDown;
+}

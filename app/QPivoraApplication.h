@@ -1,0 +1,136 @@
+#pragma once
+
+#include "bluetooth/ISCBluetoothServiceDelegate.h"
+#include "scairplay/SCAirPlayServiceOptions.h"
+
+#include <QApplication>
+#include <QJsonObject>
+#include <QSharedPointer>
+#include <QTimer>
+#include <QTranslator>
+
+#include <cstdint>
+
+class CWDIDlg;
+class ISCBluetoothDevice;
+class PVSignalWatcher;
+class PVUserContext;
+class QMainDialog;
+class QNetworkAccessManager;
+class QPVAirPlayClient;
+class QPVAirPlayService;
+class QPVApiService;
+class QSettings;
+class SCBluetoothService;
+
+// The application object: owns every service and is reached by the rest of the program
+// through pvApp().
+class QPivoraApplication : public QApplication, public ISCBluetoothServiceDelegate {
+    Q_OBJECT
+public:
+    enum class State { NotStarted, EventLoop, ServicesRunning, TornDown };
+
+    QPivoraApplication(int& argc, char** argv);
+    ~QPivoraApplication() override;
+
+    // Checks, single instance, version check, event loop, tear-down. False when the program
+    // did not get as far as its event loop.
+    bool run();
+
+    QSettings* settings() const { return m_settings; }
+    QPVApiService* apiService() const { return m_apiService; }
+    QPVAirPlayService* airplayService() const { return m_airplayService; }
+    SCBluetoothService* bluetoothService() const { return m_btService; }
+    PVUserContext* userContext() const { return m_userContext; }
+    QMainDialog* mainWindow() const { return m_mainWindow; }
+    const QString& dataDirectory() const { return m_dataDir; }
+    State state() const { return m_state; }
+
+    QString language() const { return m_language; }
+    bool isSimplifiedChinese() const { return m_language == QLatin1String("zh-cn"); }
+    bool canControl(uint32_t kind) const;
+    QString receiverName() const;
+    const SCAirPlayServiceOptions& airplayOptions() const { return m_airplayOptions; }
+
+    void checkVersion();
+    void setUserContext(PVUserContext* context);
+    void signOut();
+    void uninstallDrivers();
+
+    void bluetoothDeviceLinked(ISCBluetoothDevice* device) override;
+    void bluetoothDeviceUnlinked(ISCBluetoothDevice* device) override;
+
+    // The translation file for a language code, and the code that is actually applied
+    // (unknown codes fall back to "en-us").
+    static QString translationFile(const QString& code, QString* appliedCode = nullptr);
+    // The programs that must not run beside this one.
+    static QStringList conflictingPrograms();
+
+signals:
+    void didUserStatusChanged();
+    void didUserConnectBtDevice(SCBluetoothService* btService, ISCBluetoothDevice* btDevice);
+    void didUserDisconnectBtDevice(SCBluetoothService* btService, ISCBluetoothDevice* btDevice);
+    void didBLEDeviceConnectStatusChanged(QString name, uint64_t address, bool isConnected);
+    void didOptionsChanged();
+    void didCheckNewVersion(bool hasNewer, int forceUpdate);
+
+public slots:
+    void didApiCheckVersion(int result, QJsonObject* resObject);
+    void applicationStateDidChange(Qt::ApplicationState state);
+    void airplayServiceDidFindNewChannel(QPVAirPlayClient* client);
+    void airplayServiceDidStopChannel(QPVAirPlayClient* client);
+    void airplayServiceDidAirPlayMirroringPlay(QPVAirPlayClient* client);
+    void airplayServiceDidAirPlayMirroringStop(QPVAirPlayClient* client);
+    void airplayServiceDidAirPlayMirroringFrameSizeChanged(QPVAirPlayClient* client);
+    void airplayServiceDidAirPlayMirroringRotated(QPVAirPlayClient* client, int oldDir, int newDir);
+    void appOptionsDidChange();
+    void updateAirPlayServiceOptions(SCAirPlayServiceOptions& serviceOptions);
+
+private:
+    bool refuseConflictingProgram();
+    void launch();
+    int showAlert(const QString& title, const QString& detail, int mode = 0, QWidget* parent = nullptr);
+    void offerUpdate(const QJsonObject& data, const QString& serverVersion, int forceUpdate);
+    void startServices();
+    void startBluetoothService();
+    void initAudioMixer();
+    bool startAirPlayService(const QString& name);
+    void connectAirPlayService();
+    void createDriverWindow();
+    void createMainWindow();
+    QWidget* alertParent() const;
+    void applyLanguage(const QString& code);
+    void applyMicrophoneSettings();
+    void setMicrophoneSource(bool used, const QString& device);
+    void endMicrophoneTest();
+    QVariantMap recordOptions() const;
+    QString settingsLanguage() const;
+    QString apiLanguage() const;
+    void closeWindows();
+    void tearDown();
+
+    // Declaration order is the order of ownership the rest of the program expects.
+    CWDIDlg* m_driverWindow = nullptr;
+    uint32_t m_driverJobThreadId = 0;
+    QPVApiService* m_apiService = nullptr;
+    SCAirPlayServiceOptions m_airplayOptions;
+    QPVAirPlayService* m_airplayService = nullptr;
+    SCBluetoothService* m_btService = nullptr;
+    PVUserContext* m_userContext = nullptr;
+    QMainDialog* m_mainWindow = nullptr;
+    QSettings* m_settings = nullptr;
+    QString m_dataDir;
+    QString m_language;
+    void* m_micSource = nullptr;
+    QTimer m_micTestTimer;
+
+    QSharedPointer<QNetworkAccessManager> m_network;
+    QTranslator m_translator;
+    PVSignalWatcher* m_signalWatcher = nullptr;
+    State m_state = State::NotStarted;
+};
+
+inline QPivoraApplication* pvApp()
+{
+    return static_cast<QPivoraApplication*>(QCoreApplication::instance());
+}
