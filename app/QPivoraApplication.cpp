@@ -34,11 +34,6 @@ const QStringList kPlainLanguageCodes = {
     "de", "es", "fr", "id", "it", "ja", "pt", "ko", "ru", "th", "ar", "vi", "fil",
 };
 
-QVariantMap optionsGroup(const QSettings* settings, const QString& group)
-{
-    return settings->value("options").toMap().value(group).toMap();
-}
-
 } // namespace
 
 QPivoraApplication::QPivoraApplication(int& argc, char** argv)
@@ -291,29 +286,28 @@ bool QPivoraApplication::canControl(uint32_t kind) const
 
 void QPivoraApplication::updateAirPlayServiceOptions(SCAirPlayServiceOptions& o)
 {
-    const QVariantMap ios = optionsGroup(m_settings, "iosDevice");
-    const QVariantMap android = optionsGroup(m_settings, "androidDevice");
-
+    using namespace PVSettings;
+    const QSettings& st = *m_settings;
     // Without a Bluetooth service there is nothing to ask; with one, it must support HID.
     const bool hidSupported = !m_btService;
-    const bool hid = ios.value("enableHID", false).toBool() && hidSupported;
+    const bool hid = optionBool(st, "iosDevice", "enableHID") && hidSupported;
     o.enableHID = hid;
     o.controlHID = hid;
-    o.iosWiredResolution = ios.value("wiredResolution", 1).toInt();
-    o.iosWiredFps = ios.value("wiredFps", 60).toInt();
-    o.iosWirelessResolution = ios.value("wirelessResolution", 3).toInt();
-    o.iosWirelessFps = ios.value("wirelessFps", 30).toInt();
+    o.iosWiredResolution = optionInt(st, "iosDevice", "wiredResolution");
+    o.iosWiredFps = optionInt(st, "iosDevice", "wiredFps");
+    o.iosWirelessResolution = optionInt(st, "iosDevice", "wirelessResolution");
+    o.iosWirelessFps = optionInt(st, "iosDevice", "wirelessFps");
 
-    o.androidSystemVersion = android.value("systemversion", 1).toInt();
-    o.androidWiredHID = android.value("wiredHID", true).toBool();
-    o.androidWiredResolution = android.value("wiredResolution", 1).toInt();
-    o.androidWiredFps = android.value("wiredFps", 4).toInt();
-    o.androidWiredBitrate = android.value("wiredBitrate", 9).toInt();
-    o.androidWiredMic = android.value("wiredMic", false).toBool();
-    o.androidWirelessResolution = android.value("wirelessResolution", 3).toInt();
-    o.androidWirelessFps = android.value("wirelessFps", 3).toInt();
-    o.androidWirelessBitrate = android.value("wirelessBitrate", 8).toInt();
-    o.androidWirelessMic = android.value("wirelessMic", false).toBool();
+    o.androidSystemVersion = optionInt(st, "androidDevice", "systemversion");
+    o.androidWiredHID = optionBool(st, "androidDevice", "wiredHID");
+    o.androidWiredResolution = optionInt(st, "androidDevice", "wiredResolution");
+    o.androidWiredFps = optionInt(st, "androidDevice", "wiredFps");
+    o.androidWiredBitrate = optionInt(st, "androidDevice", "wiredBitrate");
+    o.androidWiredMic = optionBool(st, "androidDevice", "wiredMic");
+    o.androidWirelessResolution = optionInt(st, "androidDevice", "wirelessResolution");
+    o.androidWirelessFps = optionInt(st, "androidDevice", "wirelessFps");
+    o.androidWirelessBitrate = optionInt(st, "androidDevice", "wirelessBitrate");
+    o.androidWirelessMic = optionBool(st, "androidDevice", "wirelessMic");
 }
 
 void QPivoraApplication::appOptionsDidChange()
@@ -326,7 +320,7 @@ void QPivoraApplication::appOptionsDidChange()
     updateAirPlayServiceOptions(m_airplayOptions);
     // The running receiver gets the new options and name here (the name follows the language).
 
-    if (recordOptions().value("audioInputTest", false).toBool())
+    if (PVSettings::optionBool(*m_settings, "record", "audioInputTest"))
         m_micTestTimer.start(kMicrophoneTestMs);
     else
         m_micTestTimer.stop();
@@ -334,17 +328,12 @@ void QPivoraApplication::appOptionsDidChange()
 
 QString QPivoraApplication::settingsLanguage() const
 {
-    return optionsGroup(m_settings, "general").value("lang", "en-us").toString();
+    return PVSettings::optionString(*m_settings, "general", "lang", "en-us");
 }
 
 QString QPivoraApplication::apiLanguage() const
 {
     return isSimplifiedChinese() ? QStringLiteral("zh-cn") : QStringLiteral("en-us");
-}
-
-QVariantMap QPivoraApplication::recordOptions() const
-{
-    return optionsGroup(m_settings, "record");
 }
 
 // --- Language
@@ -392,9 +381,8 @@ void QPivoraApplication::applyLanguage(const QString& code)
 
 void QPivoraApplication::applyMicrophoneSettings()
 {
-    const QVariantMap record = recordOptions();
-    const QString output = record.value("audioOutput", "device").toString();
-    const QString input = record.value("audioInput", "").toString();
+    const QString output = PVSettings::optionString(*m_settings, "record", "audioOutput");
+    const QString input = PVSettings::optionString(*m_settings, "record", "audioInput");
     const bool used = !input.isEmpty() && output == QLatin1String("deviceWithAudioCapture");
     setMicrophoneSource(used, input);
 }
@@ -410,11 +398,7 @@ void QPivoraApplication::setMicrophoneSource(bool used, const QString& device)
 void QPivoraApplication::endMicrophoneTest()
 {
     m_micTestTimer.stop();
-    QVariantMap options = m_settings->value("options").toMap();
-    QVariantMap record = options.value("record").toMap();
-    record.insert("audioInputTest", false);
-    options.insert("record", record);
-    m_settings->setValue("options", options);
+    PVSettings::setOption(*m_settings, "record", "audioInputTest", false);
     m_settings->sync();
     applyMicrophoneSettings();
 }

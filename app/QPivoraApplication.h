@@ -103,7 +103,6 @@ private:
     void applyMicrophoneSettings();
     void setMicrophoneSource(bool used, const QString& device);
     void endMicrophoneTest();
-    QVariantMap recordOptions() const;
     QString settingsLanguage() const;
     QString apiLanguage() const;
     void closeWindows();
