@@ -1,0 +1,153 @@
+#include "ui/QEToast.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QPropertyAnimation>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+// Fade 300 ms + hold 2000 ms + fade 300 ms, with room for a slow machine.
+constexpr int kLifeTimeout = 20000;
+
+QPropertyAnimation *animationOf(QEToast *toast)
+{
+    return toast->findChild<QPropertyAnimation *>();
+}
+}  // namespace
+
+class TestToast : public QObject {
+    Q_OBJECT
+private:
+    QScopedPointer<QWidget> m_parent;
+
+    QWidget *parentAt(const QRect &geometry)
+    {
+        m_parent.reset(new QWidget);
+        m_parent->setGeometry(geometry);
+        m_parent->show();
+        if (!QTest::qWaitForWindowExposed(m_parent.data()))
+            qWarning("parent window not exposed");
+        return m_parent.data();
+    }
+
+private slots:
+    void initTestCase() { qRegisterMetaType<QAbstractAnimation::State>(); }
+    void cleanup() { m_parent.reset(); }
+
+    void centredOnParentFrame_data()
+    {
+        QTest::addColumn<QRect>("parentGeometry");
+        QTest::newRow("middle of the screen") << QRect(400, 300, 800, 600);
+        QTest::newRow("odd sizes round to nearest") << QRect(101, 99, 401, 301);
+        QTest::newRow("top-left edge, partly off screen") << QRect(-300, -200, 400, 300);
+        QTest::newRow("bottom-right edge") << QRect(1800, 1000, 500, 400);
+        QTest::newRow("parent smaller than the toast") << QRect(50, 50, 120, 30);
+    }
+    void centredOnParentFrame()
+    {
+        QFETCH(QRect, parentGeometry);
+        QWidget *parent = parentAt(parentGeometry);
+        QTRY_COMPARE(parent->geometry(), parentGeometry);
+        auto *toast = new QEToast(parent);
+        toast->setText(QStringLiteral("Screenshot is saved successfully!"));
+        toast->show();
+        const QRectF frame(parent->frameGeometry());
+        const QPoint expected(qRound(frame.center().x() - 130.0), qRound(frame.center().y() - 28.0));
+        QCOMPARE(toast->pos(), expected);
+        QCOMPARE(toast->size(), QSize(260, 56));
+        QVERIFY(toast->windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(toast->windowType(), Qt::Popup);
+        QVERIFY(toast->testAttribute(Qt::WA_TranslucentBackground));
+        QCOMPARE(toast->findChild<QLabel *>()->text(), QStringLiteral("Screenshot is saved successfully!"));
+    }
+
+    void fadesInHoldsFadesOutAndDeletes()
+    {
+        QPointer<QEToast> toast = new QEToast(parentAt(QRect(200, 200, 600, 400)));
+        QSignalSpy hidden(toast.data(), &QEToast::didHide);
+        toast->setText(QStringLiteral("The key is already in use."));
+        toast->show();
+        QPropertyAnimation *animation = animationOf(toast);
+        QVERIFY(animation);
+        QCOMPARE(animation->duration(), 300);
+        QCOMPARE(animation->startValue().toDouble(), 0.0);
+        QCOMPARE(animation->endValue().toDouble(), 1.0);
+
+        QStringList steps;
+        connect(animation, &QAbstractAnimation::stateChanged, this,
+                [&](QAbstractAnimation::State state) {
+                    if (state == QAbstractAnimation::Running)
+                        steps << (animation->direction() == QAbstractAnimation::Forward ? "in" : "out");
+                });
+        connect(animation, &QAbstractAnimation::finished, this, [&] { steps << "end"; });
+        QVERIFY(toast->isVisible());
+        QCOMPARE(animation->state(), QAbstractAnimation::Running);
+        QCOMPARE(animation->direction(), QAbstractAnimation::Forward);
+
+        QTRY_COMPARE_WITH_TIMEOUT(steps, QStringList() << "end", kLifeTimeout);
+        QVERIFY(toast->isVisible());
+        QCOMPARE(toast->windowOpacity(), 1.0);
+        QCOMPARE(hidden.count(), 0);  // the hold follows the fade-in
+
+        QTRY_COMPARE_WITH_TIMEOUT(hidden.count(), 1, kLifeTimeout);
+        QCOMPARE(steps, QStringList() << "end" << "out" << "end");
+        QVERIFY(!toast || !toast->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(toast.isNull(), kLifeTimeout);
+        QVERIFY(m_parent);  // the parent is untouched
+    }
+
+    void secondShowWhileFadingInDoesNotRestart()
+    {
+        QPointer<QEToast> toast = new QEToast(parentAt(QRect(200, 200, 600, 400)));
+        QSignalSpy hidden(toast.data(), &QEToast::didHide);
+        toast->show();
+        QPropertyAnimation *animation = animationOf(toast);
+        QSignalSpy states(animation, &QAbstractAnimation::stateChanged);
+        QSignalSpy finished(animation, &QAbstractAnimation::finished);
+        QTRY_VERIFY_WITH_TIMEOUT(animation->currentTime() > 0 ||
+                                     animation->state() != QAbstractAnimation::Running,
+                                 kLifeTimeout);
+        if (animation->state() != QAbstractAnimation::Running)
+            QSKIP("fade-in finished before the second show could be tried");
+        const int before = animation->currentTime();
+        toast->show();
+        QCOMPARE(states.count(), 0);
+        QVERIFY(animation->currentTime() >= before);
+        QTRY_COMPARE_WITH_TIMEOUT(hidden.count(), 1, kLifeTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(toast.isNull(), kLifeTimeout);
+        QCOMPARE(finished.count(), 2);  // one fade-in, one fade-out
+    }
+
+    void hideWhileFadingInEndsOnce()
+    {
+        QPointer<QEToast> toast = new QEToast(parentAt(QRect(200, 200, 600, 400)));
+        QSignalSpy hidden(toast.data(), &QEToast::didHide);
+        toast->show();
+        toast->hide();
+        QTRY_VERIFY_WITH_TIMEOUT(toast.isNull(), kLifeTimeout);
+        QCOMPARE(hidden.count(), 1);
+    }
+
+    void showWhileFadingOutComesBack()
+    {
+        QPointer<QEToast> toast = new QEToast(parentAt(QRect(200, 200, 600, 400)));
+        QSignalSpy hidden(toast.data(), &QEToast::didHide);
+        toast->show();
+        QPropertyAnimation *animation = animationOf(toast);
+        QTRY_VERIFY_WITH_TIMEOUT(animation->state() == QAbstractAnimation::Running
+                                     && animation->direction() == QAbstractAnimation::Backward,
+                                 kLifeTimeout);
+        toast->show();
+        QTRY_VERIFY_WITH_TIMEOUT(animation->state() == QAbstractAnimation::Stopped, kLifeTimeout);
+        QVERIFY(toast);
+        QVERIFY(toast->isVisible());
+        QCOMPARE(hidden.count(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(hidden.count(), 1, kLifeTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(toast.isNull(), kLifeTimeout);
+    }
+};
+
+QTEST_MAIN(TestToast)
+#include "test_toast.moc"
