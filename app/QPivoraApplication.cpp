@@ -60,7 +60,7 @@ QPivoraApplication::QPivoraApplication(int& argc, char** argv)
     m_network.reset(new QNetworkAccessManager);
     m_apiService = new QPVApiService(m_network);
     m_apiService->setLanguage(apiLanguage());
-    QELabel::setNetworkManager(m_network);
+    QELabel::setNetworkAccessManager(m_network.data());
 
     m_signalWatcher = new PVSignalWatcher(this);
     connect(m_signalWatcher, &PVSignalWatcher::terminationRequested, this, [this](int signalNumber) {
