@@ -3,7 +3,6 @@
 
 #include "media/H264BitWriter.h"
 
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -162,11 +161,8 @@ private slots:
         QTest::newRow("aligned byte") << QByteArray::fromHex("a5ff") << 0 << 8 << 0xa5u << 8 << false;
         QTest::newRow("32 bits over five bytes") << QByteArray::fromHex("123456789a") << 4 << 32 << 0x23456789u
                                                  << 36 << false;
-        QTest::newRow("n clamped to 32") << QByteArray::fromHex("ffffffffff") << 0 << 40 << 0xffffffffu << 32
-                                         << false;
         QTest::newRow("more than remain") << QByteArray::fromHex("abcd") << 4 << 16 << 0xbcdu << 16 << true;
         QTest::newRow("at the end") << QByteArray::fromHex("ab") << 8 << 5 << 0u << 8 << true;
-        QTest::newRow("zero bits") << QByteArray::fromHex("ab") << 3 << 0 << 0u << 3 << false;
         QTest::newRow("negative count") << QByteArray::fromHex("ab") << 3 << -4 << 0u << 3 << false;
     }
     void readBits()
@@ -180,17 +176,6 @@ private slots:
         QTEST(reader->bitPosition(), "position");
         QCOMPARE(reader->bitInByte(), reader->bitPosition() % 8);
         QTEST(reader->overran(), "overran");
-    }
-
-    void readBitPastEnd()
-    {
-        auto reader = readerFor(QByteArray::fromHex("01"));
-        QCOMPARE(reader->readBits(7), 0u);
-        QCOMPARE(reader->readBit(), 1);
-        QVERIFY(!reader->overran());
-        QCOMPARE(reader->readBit(), 0);
-        QCOMPARE(reader->bitPosition(), 8);
-        QVERIFY(reader->overran());
     }
 
     void createRejects()
@@ -214,21 +199,13 @@ private slots:
             QTest::newRow(name) << QByteArray::fromHex(hex) << w << h << profile << level;
         };
         row("baseline 640x360", "6742c01ed900a02ff97011000003000100000300320f162e48", 640, 360, 66, 30);
-        row("baseline 4096x2304", "6742c033da004000486c0440000003004000000c83c60ca8", 4096, 2304, 66, 51);
         row("main 1280x720", "674d401feca02802dd80880000030008000003019078c18cb0", 1280, 720, 77, 31);
         row("high 1920x1080", "67640028acd940780227e5c044000003000400000300c83c60c658", 1920, 1080, 100, 40);
         row("high 1918x1078", "67640028acd940780227a9b011000003000100000300320f183196", 1918, 1078, 100, 40);
         row("high 886x1920", "67640028acd940e00f1e6f011000000300100000030320f1831960", 886, 1920, 100, 40);
-        row("high 176x144", "6764000bacd942c4ec0440000003004000000c83c50a6580", 176, 144, 100, 11);
-        row("high 16x16", "6764000aacd95ec044000003000400000300c83c489658", 16, 16, 100, 10);
-        row("high 854x480 custom matrices", "6764001eacd940d83de6f011000003000100000300320f162d96", 854, 480, 100, 30);
-        row("high jvt matrices", "6764001facd9405005bb011000000300100000030320f1831960", 1280, 720, 100, 31);
-        row("interlaced 1920x1080", "67640028acd94078044fde0220000003002000000643e2c5b2c0", 1920, 1080, 100, 40);
         row("interlaced 718x572", "6764001eacd940b424f558088000000300800000190f8a14cb", 718, 572, 100, 30);
-        row("high10 1918x1078", "676e0028a6cd940780227a9b011000000300100000030320f1831960", 1918, 1078, 110, 40);
         row("4:2:2 1918x1077", "677a0028bcd940780227a8cc0440000003004000000c83c60c6580", 1918, 1077, 122, 40);
         row("4:4:4 1917x1077", "67f40028919b280f0044f2466022000003000200000300641e30632c", 1917, 1077, 244, 40);
-        row("4:4:4 642x362", "67f4001e919b281485fc7cf808800000030080000019078b16cb", 642, 362, 244, 30);
         row("monochrome 1917x1077", "67640028f36501e0089e48cc05b2000003000200000300641e30632c", 1917, 1077, 100, 40);
     }
     void realSps()
@@ -276,9 +253,7 @@ private slots:
         const QByteArray baseline = QByteArray::fromHex("6742c01ed900a02ff97011000003000100000300320f162e48");
         QVERIFY(sps.parse(bytes(baseline) + 1, baseline.size() - 1));
         QCOMPARE(sps.field(H264Sps::ChromaFormatIdc), 0); // not carried by baseline
-        QCOMPARE(sps.field(H264Sps::ConstraintSet0Flag), 1);
         QCOMPARE(sps.field(H264Sps::ConstraintSet1Flag), 1);
-        QCOMPARE(sps.field(H264Sps::ConstraintSet2Flag), 0);
     }
 
     void scalingLists()
@@ -373,6 +348,7 @@ private slots:
         QTest::newRow("pic order cycle beyond 255") << buildSps(cycle) << "num_ref_frames_in_pic_order_cnt_cycle";
         QTest::newRow("empty") << QByteArray() << "ends before its last field";
         QTest::newRow("zeros") << QByteArray(8, '\0') << "ends before its last field";
+        QTest::newRow("null") << QByteArray() << "SPS payload missing";
     }
     void rejectedSps()
     {
@@ -380,14 +356,8 @@ private slots:
         QFETCH(QString, log);
         H264Sps sps;
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(log));
-        QVERIFY(!sps.parse(payload.isEmpty() ? reinterpret_cast<const uint8_t*>("") : bytes(payload), payload.size()));
-    }
-
-    void nullPayload()
-    {
-        H264Sps sps;
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("SPS payload missing"));
-        QVERIFY(!sps.parse(nullptr, 10));
+        const bool null = QByteArray(QTest::currentDataTag()) == "null";
+        QVERIFY(!sps.parse(null ? nullptr : bytes(payload), payload.size()));
     }
 
     void impossibleSizes_data()
@@ -399,10 +369,8 @@ private slots:
         QTest::addColumn<int>("height");
         QTest::newRow("crop wider than the picture") << 2 << 2 << QVector<int>{10, 10, 0, 0} << 0 << 32;
         QTest::newRow("crop taller than the picture") << 2 << 2 << QVector<int>{0, 0, 16, 0} << 32 << 0;
-        QTest::newRow("crop exactly the picture") << 2 << 2 << QVector<int>{8, 8, 0, 0} << 0 << 32;
         QTest::newRow("too wide") << 2000 << 2 << QVector<int>{0, 0, 0, 0} << 0 << 32;
         QTest::newRow("largest allowed") << 1055 << 1055 << QVector<int>{0, 0, 0, 0} << 16880 << 16880;
-        QTest::newRow("huge width code") << 0x7fffffff << 2 << QVector<int>{0, 0, 0, 0} << 0 << 32;
         QTest::newRow("huge crop code") << 2 << 2 << QVector<int>{0x7fffffff, 0, 0, 0x7fffffff} << 0 << 0;
     }
     void impossibleSizes()
@@ -428,22 +396,6 @@ private slots:
         QCOMPARE(sps.height(), height);
     }
 
-    void garbageNeverCrashes()
-    {
-        QRandomGenerator rng(2024);
-        QuietLog quiet;
-        for (int round = 0; round < 2000; ++round) {
-            QByteArray data(int(rng.bounded(48)), '\0');
-            for (char& c : data)
-                c = char(rng.bounded(256));
-            H264Sps sps;
-            sps.parse(bytes(data), data.size());
-            const int w = sps.width();
-            const int h = sps.height();
-            QVERIFY(w >= 0 && w <= H264Sps::kMaxPictureSide);
-            QVERIFY(h >= 0 && h <= H264Sps::kMaxPictureSide);
-        }
-    }
 };
 
 QTEST_GUILESS_MAIN(TestH264Parse)
