@@ -82,6 +82,8 @@ QByteArray avcConfigToAnnexB(const AvcConfigRecord& record)
 
 bool fillAvcVideoParameters(AVCodecParameters* par, const uint8_t* data, int length)
 {
+    if (!par)
+        return false;
     par->codec_type = AVMEDIA_TYPE_VIDEO;
     par->codec_id = AV_CODEC_ID_H264;
     par->format = AV_PIX_FMT_YUV420P;
