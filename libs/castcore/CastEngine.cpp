@@ -178,7 +178,7 @@ void CastEngine::Stop()
         c->abort();
     for (const auto& c : connections)
         c->join();
-    castcore::log(CASTCORE_LOG_INFO, "receiver stopped; %zu connection(s) closed", connections.size());
+    castcore::log(CASTCORE_LOG_INFO, "receiver stopped; %zu open connection(s) closed", connections.size());
     m_port.store(0);
 }
 

@@ -93,6 +93,7 @@ ReadResult readFrame(int fd, Frame& frame, std::string& errorText)
     case Fill::Full:
         break;
     case Fill::Eof:
+        frame.type = got > 0 ? header[0] : 0;
         return got == 0 ? ReadResult::Closed : ReadResult::Truncated;
     case Fill::Error:
         errorText = errnoText();
