@@ -120,7 +120,7 @@ bool FileSource::takeVideo(const AVPacket* packet, MediaUnit& unit)
         unit.data = h264::annexBToLengthPrefixed(packet->data, size_t(packet->size));
     else
         unit.data.assign(packet->data, packet->data + packet->size);
-    m_lastEnd = std::max(m_lastEnd, unit.timestamp + seconds(packet->duration, tb) - m_loopOffset);
+    m_lastEnd = std::max(m_lastEnd, double(pts + packet->duration) * av_q2d(tb));
     return true;
 }
 

@@ -46,6 +46,6 @@ private:
     std::deque<MediaUnit> m_pendingAudio;
 
     double m_loopOffset = 0;  // added to timestamps after each start-over
-    double m_lastEnd = 0;     // latest timestamp seen in this pass
+    double m_lastEnd = 0;     // end of the latest picture of this pass, offset not included
     bool m_draining = false;
 };
