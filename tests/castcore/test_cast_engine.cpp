@@ -40,8 +40,13 @@ struct Call {
 // Records every callback; Connect hands out one stable handle per channel id.
 class RecordingCallback : public IAirPlayCallback {
 public:
-    std::function<void(void*)> onMirroringStarted;
     bool refuse = false;
+
+    void setOnMirroringStarted(std::function<void(void*)> hook)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_onMirroringStarted = std::move(hook);
+    }
 
     void* Connect(const char* channelId, uint32_t kind) override
     {
@@ -61,9 +66,14 @@ public:
     }
     void MirroringStarted(void* h, int w, int hgt, const uint8_t* data, int length, int dataKind, double) override
     {
-        record({"MirroringStarted", h, "", w, hgt, Bytes(data, data + length), dataKind});
-        if (onMirroringStarted)
-            onMirroringStarted(h);
+        std::function<void(void*)> hook;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            push({"MirroringStarted", h, "", w, hgt, Bytes(data, data + length), dataKind});
+            hook = m_onMirroringStarted;
+        }
+        if (hook)
+            hook(h);
     }
     void MirroringData(void* h, const uint8_t* data, int length, int dataKind, double, uint32_t rotation) override
     {
@@ -141,6 +151,7 @@ private:
     std::condition_variable m_changed;
     std::vector<Call> m_calls;
     std::map<std::string, std::unique_ptr<int>> m_handles;
+    std::function<void(void*)> m_onMirroringStarted;
 };
 
 struct EngineDeleter {
@@ -262,13 +273,13 @@ void TestCastEngine::patternPhoneMirrorsAndReceivesControl()
     QVERIFY(engine);
     CAirPlayEx* e = engine.get();
     // Sent from the engine's own thread while the phone streams.
-    cb.onMirroringStarted = [e](void* h) {
+    cb.setOnMirroringStarted([e](void* h) {
         const CAirPlayTouchRecord touch{1, 0, 0.25f, 0.6f};
         e->Touch(h, &touch, 1);
         e->Key(h, 1, 4);
         e->SystemKey(h, 0x4000);
         e->RequestKeyFrame(h);
-    };
+    });
 
     QProcess phone;
     phone.start(castBinary(), {"--port", QString::number(port), "--pattern", "320x240@30", "--duration", "2",
