@@ -3,7 +3,9 @@
 namespace PVLastUser {
 
 namespace {
-constexpr char kScrambleByte = 0x5A;
+// 0xFF never occurs in UTF-8, so no byte of a key scrambles to NUL (which the JSON file
+// would not keep).
+constexpr unsigned char kScrambleByte = 0xFF;
 }
 
 QByteArray scramble(const QByteArray& bytes)

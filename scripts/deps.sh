@@ -7,7 +7,7 @@ PACKAGES=(
   qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev
   libavcodec-dev libavformat-dev libavutil-dev libswscale-dev libswresample-dev ffmpeg
   libsdl2-dev libcpp-httplib-dev libssl-dev
-  xvfb xauth x11-utils libgl1-mesa-dri libglx-mesa0 mesa-utils
+  xvfb xauth x11-utils xdotool libgl1-mesa-dri libglx-mesa0 mesa-utils
   clang libclang-rt-dev
 )
 

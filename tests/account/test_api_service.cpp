@@ -5,7 +5,8 @@
 #include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QPointer>
-#include <QProcess>
+#include "support/ApiServerProcess.h"
+
 #include <QRegularExpression>
 #include <QTcpServer>
 #include <QtTest>
@@ -328,24 +329,11 @@ private slots:
 
     void localWebService()
     {
-        const QString bin = qEnvironmentVariable("PIVORA_BIN_DIR");
-        const QString source = qEnvironmentVariable("PIVORA_SOURCE_DIR");
-        if (bin.isEmpty() || source.isEmpty())
-            QSKIP("PIVORA_BIN_DIR and PIVORA_SOURCE_DIR are not set");
-        QProcess process;
-        process.start(bin + "/pivora-api",
-                      {"--port", "0", "--config", source + "/tools/pivora-api/pivora-api.json"});
-        QVERIFY2(process.waitForStarted(kWaitMs), qPrintable(process.errorString()));
-        QByteArray output;
-        const QRegularExpression listening("listening on (http://127\\.0\\.0\\.1:\\d+)");
-        QRegularExpressionMatch match;
-        while (!(match = listening.match(QString::fromUtf8(output))).hasMatch()) {
-            QVERIFY2(process.waitForReadyRead(kWaitMs), "pivora-api did not start listening");
-            output += process.readAllStandardOutput();
-        }
+        ApiServerProcess server;
+        QVERIFY2(server.start(), "pivora-api did not start listening");
 
         QPVApiService service(m_manager);
-        service.setBaseUrl(match.captured(1));
+        service.setBaseUrl(server.url());
         Receiver receiver;
         service.checkVersion("en-us", &receiver, "didApiCheckVersion");
         service.post("/v1/app/noSuchThing", {}, &receiver, "didApiLoadProfile");
@@ -362,8 +350,6 @@ private slots:
                 QCOMPARE(call.object.value("message").toString(), QString("Unknown endpoint"));
             }
         }
-        process.terminate();
-        QVERIFY(process.waitForFinished(kWaitMs));
     }
 };
 

@@ -1,0 +1,131 @@
+// Runs the real program as a user would: against the local web service, as a second
+// instance, after a crash, and without network.
+
+#include "support/ApiServerProcess.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+constexpr int kWaitMs = 30000;
+
+class PivoraProcess {
+public:
+    explicit PivoraProcess(const QString& dataHome, const QString& apiUrl)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", dataHome);
+        env.insert("PIVORA_API_URL", apiUrl);
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        m_process.setProcessEnvironment(env);
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    }
+    ~PivoraProcess()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+    }
+    bool start()
+    {
+        m_process.start(qEnvironmentVariable("PIVORA_BIN_DIR") + "/pivora", QStringList());
+        return m_process.waitForStarted(kWaitMs);
+    }
+    QProcess& process() { return m_process; }
+
+private:
+    QProcess m_process;
+};
+
+// Accepts the alert that has the keyboard focus, as a user pressing Enter would.
+void pressEnter()
+{
+    QProcess::execute("xdotool", {"key", "Return"});
+}
+
+} // namespace
+
+class TestPivoraProcess : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir m_home;
+
+    QString dataDir() const { return m_home.path() + "/pivora"; }
+    QString logText() const
+    {
+        QFile log(dataDir() + "/log/" + QDate::currentDate().toString("yyyy-MM-dd") + "/log.txt");
+        return log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll()) : QString();
+    }
+    int logCount(const QString& text) const { return logText().count(text); }
+
+private slots:
+    void init()
+    {
+        if (qEnvironmentVariable("PIVORA_BIN_DIR").isEmpty())
+            QSKIP("PIVORA_BIN_DIR is not set");
+        QVERIFY(m_home.isValid());
+        QDir(dataDir()).removeRecursively();
+    }
+
+    void versionCheckStartsServicesAndOneInstanceRuns()
+    {
+        ApiServerProcess api;
+        QVERIFY2(api.start(), "pivora-api did not start");
+
+        PivoraProcess first(m_home.path(), api.url());
+        QVERIFY(first.start());
+        QTRY_COMPARE_WITH_TIMEOUT(logCount("Services started"), 1, kWaitMs);
+
+        QFile settings(dataDir() + "/userdefaults.conf");
+        QVERIFY(settings.open(QIODevice::ReadOnly));
+        const QJsonObject options = QJsonDocument::fromJson(settings.readAll()).object().value("options").toObject();
+        for (const char* group : {"general", "iosDevice", "androidDevice", "videoaudio", "record"})
+            QVERIFY2(options.value(group).isObject(), group);
+
+        PivoraProcess second(m_home.path(), api.url());
+        QVERIFY(second.start());
+        QTRY_COMPARE_WITH_TIMEOUT(logCount("Application is running..."), 1, kWaitMs);
+        QTest::qWait(500);
+        pressEnter();
+        QVERIFY(second.process().waitForFinished(kWaitMs));
+        QCOMPARE(second.process().exitCode(), 1);
+        QCOMPARE(first.process().state(), QProcess::Running);
+
+        // A crashed instance leaves its lock behind; the next start must not be refused.
+        first.process().kill();
+        QVERIFY(first.process().waitForFinished(kWaitMs));
+        PivoraProcess third(m_home.path(), api.url());
+        QVERIFY(third.start());
+        QTRY_COMPARE_WITH_TIMEOUT(logCount("Services started"), 2, kWaitMs);
+        QCOMPARE(logCount("Application is running..."), 1);
+
+        third.process().terminate();
+        QVERIFY(third.process().waitForFinished(kWaitMs));
+        QCOMPARE(third.process().exitStatus(), QProcess::NormalExit);
+        QCOMPARE(third.process().exitCode(), 0);
+    }
+
+    void noNetworkStartsNothing()
+    {
+        // Nothing listens on the discard port of loopback.
+        PivoraProcess app(m_home.path(), "http://127.0.0.1:9");
+        QVERIFY(app.start());
+        QTRY_COMPARE_WITH_TIMEOUT(logCount("Please check network and restart app."), 1, kWaitMs);
+        QTest::qWait(500);
+        pressEnter();
+        // Closing the alert ends the program; nothing was started.
+        QVERIFY(app.process().waitForFinished(kWaitMs));
+        QCOMPARE(logCount("Services started"), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPivoraProcess)
+#include "test_pivora_process.moc"
