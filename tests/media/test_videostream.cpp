@@ -157,7 +157,8 @@ private slots:
         for (const QString& item : input) {
             const QStringList parts = item.split('@');
             const int64_t pts = parts[1].toLongLong() < 0 ? AV_NOPTS_VALUE : parts[1].toLongLong();
-            pipeline.enqueue(parts[0].toLatin1(), pts, pts - 1, AV_PKT_FLAG_KEY);
+            const int64_t dts = pts == AV_NOPTS_VALUE ? AV_NOPTS_VALUE : pts - 1;
+            pipeline.enqueue(parts[0].toLatin1(), pts, dts, AV_PKT_FLAG_KEY);
         }
         pipeline.stream->stopDecoding();
 
