@@ -1,14 +1,7 @@
-#include "app/PVDebug.h"
 #include "app/QPivoraApplication.h"
+#include "media/Stream.h"
 
 #include <QSurfaceFormat>
-
-#include <SDL.h>
-
-extern "C" {
-#include <libavformat/avformat.h>
-#include <libavutil/log.h>
-}
 
 int main(int argc, char* argv[])
 {
@@ -21,16 +14,12 @@ int main(int argc, char* argv[])
     QSurfaceFormat::setDefaultFormat(format);
 
     auto* app = new QPivoraApplication(argc, argv);
-
-    if (SDL_Init(SDL_INIT_AUDIO) != 0)
-        qWarning("SDL audio could not be initialised: %s", SDL_GetError());
-    avformat_network_init();
-    av_log_set_callback(PVDebug::ffmpegLogCallback);
+    if (!Stream::initMedia())
+        qWarning("FFmpeg networking could not be initialised");
 
     const bool ran = app->run();
 
-    avformat_network_deinit();
-    SDL_Quit();
+    Stream::deinitMedia();
     delete app;
     // A run that never reached its event loop (another instance, a conflicting program)
     // is reported to the caller as a failure.
