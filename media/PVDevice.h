@@ -1,0 +1,94 @@
+#pragma once
+
+#include "bluetooth/ISCBluetoothDeviceDelegate.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QSize>
+#include <QString>
+
+#include <cstdint>
+
+struct AVFrame;
+struct AVPacket;
+class Decoder;
+class QKeyEvent;
+class QMouseEvent;
+class QPVAirPlayClient;
+class QPVDeviceWidget;
+class QWheelEvent;
+class Stream;
+class VideoBuffer;
+
+// One mirrored phone while it is connected: its window, its video path and (later) its
+// recorder and control. Lives on the GUI thread; the client emits its signals from the
+// receiver engine's threads and every one of them reaches a handler here queued.
+class PVDevice : public QObject, public ISCBluetoothDeviceDelegate {
+    Q_OBJECT
+public:
+    explicit PVDevice(QPVAirPlayClient* client);
+    ~PVDevice() override;
+
+    QPVAirPlayClient* client() const;
+    QPVDeviceWidget* deviceWidget() const;
+
+    bool isMuted() const { return m_muted; }
+    bool isRecording() const { return false; }
+    int recordingSeconds() const { return 0; }
+    // Whether mouse and keyboard input on the window is handed on to the phone.
+    bool acceptsInput() const { return false; }
+
+    void showFPS(bool on);
+
+    void bluetoothDeviceDisconnect(ISCBluetoothDevice* device, int flag) override;
+    void bluetoothDeviceConnectionChanged(ISCBluetoothDevice* device, bool connected) override;
+
+signals:
+    void newFramePushed(AVFrame* frame);
+    void audioInit(void* audioCodecPar);
+    void audioDestroy();
+    void mirroringPlay(QSize size, int64_t timestamp);
+    void mirroringStop();
+    void mirroringSizeChanged(QSize size, int64_t timestamp);
+    void mirroringRotated(int oldDir, int dir);
+    void deviceInfoChanged();
+    void setupBtDevice();
+    void destroyBtDevice();
+    void deliverMediaPacket(int mediaType, AVPacket* packet, AVPacket* rawPacket);
+    void mouseEvent(const QMouseEvent* from, QSize frameSize, QSize showSize);
+    void wheelEvent(const QWheelEvent* from, QSize frameSize, QSize showSize);
+    void keyEvent(const QKeyEvent* from, QSize frameSize, QSize showSize);
+    void postGoBack();
+    void postGoHome();
+    void postNotify();
+    void postPower();
+    void postAppSwitch();
+    void postKBMapper();
+    void postCapture();
+    void volumeMuteChanged(bool isMuted);
+
+private:
+    void onVideoFrame();
+    void onMirroringPlay(QSize size, int64_t timestamp);
+    void onMirroringStop();
+    void onMirroringSizeChanged(QSize size, int64_t timestamp);
+    void onMirroringRotated(int oldDir, int dir);
+    void onDeviceInfoChanged();
+    void onSetupBtDevice();
+    void onDestroyBtDevice();
+    void onMediaPacket(int mediaType, AVPacket* packet, AVPacket* rawPacket);
+    void onVolumeMuteChanged(bool isMuted);
+    void placeFirstFrame();
+    void showHardwareDecodingTip();
+    void teardownVideo();
+
+    const void* m_btDeviceRecord = nullptr;
+    bool m_btBound = false;
+    QPointer<QPVAirPlayClient> m_client;
+    QPointer<QPVDeviceWidget> m_widget;
+    QPointer<Decoder> m_decoder;
+    QPointer<Stream> m_stream;
+    VideoBuffer* m_videoBuffer = nullptr;
+    bool m_muted = false;
+    bool m_firstFrame = true;
+};
