@@ -1,0 +1,21 @@
+#pragma once
+// Log output of the receiver engine. By default lines go to stderr as "castcore: <text>";
+// a program may route them into its own log instead.
+
+extern "C" {
+
+enum CastcoreLogLevel {
+    CASTCORE_LOG_INFO = 0,
+    CASTCORE_LOG_WARNING = 1,
+    CASTCORE_LOG_ERROR = 2,
+};
+
+// message is one line without a line break, valid during the call only. The function may be
+// called from any engine thread at the same time. Null restores the stderr output.
+typedef void (*CastcoreLogFunction)(int level, const char* message);
+void castcoreSetLogFunction(CastcoreLogFunction function);
+}
+
+namespace castcore {
+void log(int level, const char* format, ...) __attribute__((format(printf, 2, 3)));
+}
