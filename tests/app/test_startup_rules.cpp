@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 class TestStartupRules : public QObject {
@@ -72,6 +73,26 @@ private slots:
         QString appliedCode;
         QCOMPARE(QPivoraApplication::translationFile(code, &appliedCode), file);
         QCOMPARE(appliedCode, applied);
+    }
+
+    void translationsAreCompiledIn_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("alert");
+        QTest::newRow("en-us") << "en-us" << "Alert";
+        QTest::newRow("zh-cn") << "zh-cn" << QString::fromUtf8("提示");
+        QTest::newRow("fr") << "fr" << "Alerte";
+        QTest::newRow("de") << "de" << "Hinweis";
+    }
+    void translationsAreCompiledIn()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, alert);
+        Q_INIT_RESOURCE(lang);
+        QTranslator translator;
+        QVERIFY(translator.load(QPivoraApplication::translationFile(code), ":/lang/"));
+        const QString translated = translator.translate("QPivoraApplication", "Alert");
+        QCOMPARE(translated.isEmpty() ? QString("Alert") : translated, alert);
     }
 
     void lastUserSurvivesSettingsFile_data()
