@@ -8,6 +8,7 @@
 #include "app/PVSettings.h"
 #include "app/PVSignalWatcher.h"
 #include "app/PVVersion.h"
+#include "media/pvoaudio.h"
 #include "ui/QEAlertDialog.h"
 #include "ui/QELabel.h"
 
@@ -232,7 +233,9 @@ void QPivoraApplication::startBluetoothService()
 
 void QPivoraApplication::initAudioMixer()
 {
-    // The audio mixer is initialised here, before the receiver starts delivering sound.
+    pvoAudioSetLogCallback([](const char* line) { qInfo("%s", line); });
+    if (pvoAudioInit() != 0)
+        qWarning("Audio mixer could not start; phones will be silent");
 }
 
 bool QPivoraApplication::startAirPlayService(const QString& name)
@@ -389,10 +392,20 @@ void QPivoraApplication::applyMicrophoneSettings()
 
 void QPivoraApplication::setMicrophoneSource(bool used, const QString& device)
 {
-    // The mixer's microphone source is added, updated or removed here; the test mode follows
-    // "audioInputTest" while the microphone is used.
-    Q_UNUSED(used)
-    Q_UNUSED(device)
+    if (!used) {
+        if (m_micSource)
+            pvoAudioRemoveMicSource(m_micSource);
+        m_micSource = nullptr;
+        return;
+    }
+    const QByteArray name = device.toUtf8();
+    const char* deviceName = name.isEmpty() ? nullptr : name.constData();
+    if (m_micSource)
+        pvoAudioUpdateMicSource(m_micSource, deviceName);
+    else
+        m_micSource = pvoAudioAddMicSource(false, deviceName);
+    if (m_micSource)
+        pvoAudioTestMicSource(m_micSource, PVSettings::optionBool(*m_settings, "record", "audioInputTest"));
 }
 
 void QPivoraApplication::endMicrophoneTest()
@@ -400,7 +413,8 @@ void QPivoraApplication::endMicrophoneTest()
     m_micTestTimer.stop();
     PVSettings::setOption(*m_settings, "record", "audioInputTest", false);
     m_settings->sync();
-    applyMicrophoneSettings();
+    if (m_micSource)
+        pvoAudioTestMicSource(m_micSource, false);
 }
 
 // --- User
@@ -485,6 +499,12 @@ void QPivoraApplication::closeWindows()
 void QPivoraApplication::tearDown()
 {
     // Mixer first, then the receiver (all channels end), then Bluetooth and the web client.
+    if (m_state == State::ServicesRunning) {
+        if (m_micSource)
+            pvoAudioRemoveMicSource(m_micSource);
+        m_micSource = nullptr;
+        pvoAudioDeInit();
+    }
     delete m_apiService;
     m_apiService = nullptr;
     m_micTestTimer.stop();
