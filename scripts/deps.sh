@@ -8,7 +8,7 @@ PACKAGES=(
   libavcodec-dev libavformat-dev libavutil-dev libswscale-dev libswresample-dev ffmpeg
   libsdl2-dev libcpp-httplib-dev libssl-dev
   xvfb xauth x11-utils xdotool libgl1-mesa-dri libglx-mesa0 mesa-utils
-  clang libclang-rt-dev
+  clang libclang-rt-dev ccache
 )
 
 missing=()
