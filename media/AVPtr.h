@@ -8,6 +8,7 @@ extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavutil/buffer.h>
 #include <libavutil/frame.h>
+#include <libswscale/swscale.h>
 }
 
 struct AVPacketDeleter {
@@ -25,6 +26,9 @@ struct AVCodecParametersDeleter {
 struct AVCodecParserContextDeleter {
     void operator()(AVCodecParserContext* parser) const { av_parser_close(parser); }
 };
+struct SwsContextDeleter {
+    void operator()(SwsContext* context) const { sws_freeContext(context); }
+};
 struct AVBufferRefDeleter {
     void operator()(AVBufferRef* ref) const { av_buffer_unref(&ref); }
 };
@@ -35,6 +39,7 @@ using AVCodecContextPtr = std::unique_ptr<AVCodecContext, AVCodecContextDeleter>
 using AVCodecParametersPtr = std::unique_ptr<AVCodecParameters, AVCodecParametersDeleter>;
 using AVCodecParserContextPtr = std::unique_ptr<AVCodecParserContext, AVCodecParserContextDeleter>;
 using AVBufferRefPtr = std::unique_ptr<AVBufferRef, AVBufferRefDeleter>;
+using SwsContextPtr = std::unique_ptr<SwsContext, SwsContextDeleter>;
 
 // Takes ownership of what the allocation returned (null stays null).
 inline AVPacketPtr makeAVPacket() { return AVPacketPtr(av_packet_alloc()); }

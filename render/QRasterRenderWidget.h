@@ -1,7 +1,7 @@
 #pragma once
 
 #include "render/IRenderWidget.h"
-#include "render/RenderAVPtr.h"
+#include "media/AVPtr.h"
 #include "render/RenderState.h"
 
 #include <QImage>
@@ -43,7 +43,7 @@ private:
     RenderState m_state;
     bool m_nv12;
     QImage m_image;
-    render::SwsContextPtr m_converter;
+    SwsContextPtr m_converter;
     AVPixelFormat m_converterFormat = AV_PIX_FMT_NONE;
     QSize m_converterSize;
 };

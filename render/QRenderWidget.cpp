@@ -1,7 +1,7 @@
 #include "render/QRenderWidget.h"
 
 #include "render/QRasterRenderWidget.h"
-#include "render/RenderAVPtr.h"
+#include "media/AVPtr.h"
 #include "render/QYUVOpenGLWidget.h"
 #include "render/RenderGeometry.h"
 
@@ -127,7 +127,7 @@ void QRenderWidget::updateFrame(const AVFrame *frame)
     }
     if (frame->hw_frames_ctx) {
         // Decoder surfaces are read back once here; the engines only take memory planes.
-        render::AVFramePtr copy(av_frame_alloc());
+        AVFramePtr copy(av_frame_alloc());
         if (!copy || av_hwframe_transfer_data(copy.get(), frame, 0) < 0) {
             qWarning("Renderer could not bring a hardware frame to memory");
             return;

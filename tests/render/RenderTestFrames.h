@@ -3,7 +3,7 @@
 // Known pictures for the renderer tests: drawn in RGB, turned into YUV frames with swscale
 // the way a BT.709 decoder would deliver them.
 
-#include "render/RenderAVPtr.h"
+#include "media/AVPtr.h"
 
 #include <QColor>
 #include <QImage>
@@ -45,15 +45,15 @@ inline QImage bars(const QSize &size, const QVector<QColor> &colours)
     return image;
 }
 
-inline render::AVFramePtr toFrame(const QImage &rgb, AVPixelFormat format)
+inline AVFramePtr toFrame(const QImage &rgb, AVPixelFormat format)
 {
-    render::AVFramePtr frame(av_frame_alloc());
+    AVFramePtr frame(av_frame_alloc());
     frame->width = rgb.width();
     frame->height = rgb.height();
     frame->format = format;
     if (av_frame_get_buffer(frame.get(), 0) < 0)
         return nullptr;
-    render::SwsContextPtr converter(sws_getContext(rgb.width(), rgb.height(), AV_PIX_FMT_RGB32,
+    SwsContextPtr converter(sws_getContext(rgb.width(), rgb.height(), AV_PIX_FMT_RGB32,
                                                    rgb.width(), rgb.height(), format,
                                                    SWS_POINT, nullptr, nullptr, nullptr));
     if (!converter)

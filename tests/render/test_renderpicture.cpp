@@ -50,7 +50,7 @@ private:
 
     static void show(QRenderWidget *container, const QImage &image, AVPixelFormat format)
     {
-        const render::AVFramePtr frame = testframes::toFrame(image, format);
+        const AVFramePtr frame = testframes::toFrame(image, format);
         QVERIFY(frame);
         container->updateFrame(frame.get());
     }
@@ -221,7 +221,7 @@ private slots:
         verifyTopLeft(widget, kRed);
 
         const bool nv12 = damage.startsWith("NV12") || damage == "negative rows";
-        render::AVFramePtr frame = testframes::toFrame(
+        AVFramePtr frame = testframes::toFrame(
             quads.mirrored(true, true), damage == "RGB frame" ? AV_PIX_FMT_RGB24
                                         : nv12                 ? AV_PIX_FMT_NV12
                                                                : AV_PIX_FMT_YUV420P);
@@ -250,7 +250,7 @@ private slots:
         QRenderWidget *widget = shown(engine, QSize(320, 240));
         if (!widget)
             QSKIP("no OpenGL here");
-        const render::AVFramePtr frame =
+        const AVFramePtr frame =
             testframes::toFrame(testframes::quadrants(QSize(160, 120)), AV_PIX_FMT_YUV420P);
         QTest::ignoreMessage(QtWarningMsg, "Renderer rejected a frame: no frame size is set");
         widget->updatePlanes(frame->data[0], frame->data[1], frame->data[2], frame->linesize[0],
