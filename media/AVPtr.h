@@ -6,8 +6,10 @@
 
 extern "C" {
 #include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
 #include <libavutil/buffer.h>
 #include <libavutil/frame.h>
+#include <libswresample/swresample.h>
 #include <libswscale/swscale.h>
 }
 
@@ -29,6 +31,13 @@ struct AVCodecParserContextDeleter {
 struct SwsContextDeleter {
     void operator()(SwsContext* context) const { sws_freeContext(context); }
 };
+struct SwrContextDeleter {
+    void operator()(SwrContext* context) const { swr_free(&context); }
+};
+// For contexts opened with avformat_open_input.
+struct AVFormatInputDeleter {
+    void operator()(AVFormatContext* context) const { avformat_close_input(&context); }
+};
 struct AVBufferRefDeleter {
     void operator()(AVBufferRef* ref) const { av_buffer_unref(&ref); }
 };
@@ -40,6 +49,8 @@ using AVCodecParametersPtr = std::unique_ptr<AVCodecParameters, AVCodecParameter
 using AVCodecParserContextPtr = std::unique_ptr<AVCodecParserContext, AVCodecParserContextDeleter>;
 using AVBufferRefPtr = std::unique_ptr<AVBufferRef, AVBufferRefDeleter>;
 using SwsContextPtr = std::unique_ptr<SwsContext, SwsContextDeleter>;
+using SwrContextPtr = std::unique_ptr<SwrContext, SwrContextDeleter>;
+using AVFormatInputPtr = std::unique_ptr<AVFormatContext, AVFormatInputDeleter>;
 
 // Takes ownership of what the allocation returned (null stays null).
 inline AVPacketPtr makeAVPacket() { return AVPacketPtr(av_packet_alloc()); }

@@ -65,7 +65,7 @@ void FileSource::openAudio()
         return;
     const AVCodecParameters* par = m_format->streams[m_audioStream]->codecpar;
     const AVCodec* codec = avcodec_find_decoder(par->codec_id);
-    CodecContextPtr ctx(codec ? avcodec_alloc_context3(codec) : nullptr);
+    AVCodecContextPtr ctx(codec ? avcodec_alloc_context3(codec) : nullptr);
     if (!ctx || avcodec_parameters_to_context(ctx.get(), par) < 0 || avcodec_open2(ctx.get(), codec, nullptr) < 0) {
         std::fprintf(stderr, "pivora-cast: the sound of %s cannot be decoded; sending the picture only\n",
                      m_path.c_str());

@@ -29,8 +29,8 @@ private:
 
     const std::string m_path;
     const bool m_loop;
-    FormatContextPtr m_format;
-    PacketPtr m_packet;
+    AVFormatInputPtr m_format;
+    AVPacketPtr m_packet;
     int m_videoStream = -1;
     int m_width = 0;
     int m_height = 0;
@@ -39,9 +39,9 @@ private:
     bool m_skipToKey = false;
 
     int m_audioStream = -1;
-    CodecContextPtr m_audioDecoder;
-    SwrPtr m_resampler;
-    FramePtr m_audioFrame;
+    AVCodecContextPtr m_audioDecoder;
+    SwrContextPtr m_resampler;
+    AVFramePtr m_audioFrame;
     cast::AudioFormatMsg m_audioFormat;
     std::deque<MediaUnit> m_pendingAudio;
 

@@ -68,7 +68,7 @@ bool PatternSource::openEncoder(std::string& error)
         error = "the libx264 encoder is not available in this FFmpeg";
         return false;
     }
-    CodecContextPtr ctx(avcodec_alloc_context3(codec));
+    AVCodecContextPtr ctx(avcodec_alloc_context3(codec));
     if (!ctx) {
         error = "out of memory";
         return false;
@@ -95,7 +95,7 @@ bool PatternSource::openEncoder(std::string& error)
         error = "the encoder gave no parameter sets";
         return false;
     }
-    FramePtr frame(av_frame_alloc());
+    AVFramePtr frame(av_frame_alloc());
     frame->format = AV_PIX_FMT_YUV420P;
     frame->width = m_width;
     frame->height = m_height;

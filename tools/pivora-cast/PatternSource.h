@@ -25,9 +25,9 @@ private:
     int m_height;
     const int m_fps;
     int64_t m_frameIndex = 0;
-    CodecContextPtr m_encoder;
-    FramePtr m_frame;
-    PacketPtr m_packet;
+    AVCodecContextPtr m_encoder;
+    AVFramePtr m_frame;
+    AVPacketPtr m_packet;
     std::vector<uint8_t> m_record;
     std::atomic<float> m_touchX{-1.0f};
     std::atomic<float> m_touchY{-1.0f};
