@@ -53,6 +53,7 @@ bool AirPlayPeripheral::start(const std::string& libraryName)
         m_libraryName = libraryName;
         m_stopRequested = false;
         m_loaded = false;
+        m_finished = false;
     }
     m_wake.notify_all();
     m_thread.reset(new AirPlayPeripheralThread(this));
@@ -74,6 +75,12 @@ void AirPlayPeripheral::stop()
     }
     m_wake.notify_all();
     m_thread->wait();
+    // Seeing the worker's last step under our own mutex orders everything it did before the
+    // owner goes on, also for tools that cannot see inside QThread::wait.
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_wake.wait(lock, [this] { return m_finished; });
+    }
     m_thread.reset();
     m_supported = false;
 }
@@ -135,6 +142,11 @@ void AirPlayPeripheral::run()
     }
     unloadLibrary();
     m_supported = false;
+    // Notified under the mutex: the owner may destroy the condition variable as soon as it
+    // can take the mutex again.
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_finished = true;
+    m_wake.notify_all();
 }
 
 std::unique_ptr<PeripheralCommand> AirPlayPeripheral::takeCommand()

@@ -60,6 +60,7 @@ private:
     std::deque<std::unique_ptr<PeripheralCommand>> m_queue;
     bool m_stopRequested = false;
     bool m_loaded = false;
+    bool m_finished = false;
 
     std::atomic<bool> m_supported { false };
     std::unique_ptr<QThread> m_thread;
