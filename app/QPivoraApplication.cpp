@@ -8,6 +8,9 @@
 #include "app/PVSettings.h"
 #include "app/PVSignalWatcher.h"
 #include "app/PVVersion.h"
+#include "media/PVDevice.h"
+#include "scairplay/QPVAirPlayClient.h"
+#include "scairplay/QPVAirPlayService.h"
 #include "ui/QEAlertDialog.h"
 #include "ui/QELabel.h"
 
@@ -237,15 +240,27 @@ void QPivoraApplication::initAudioMixer()
 
 bool QPivoraApplication::startAirPlayService(const QString& name)
 {
-    // The receiver service is created and started here with `name` and m_airplayOptions.
-    Q_UNUSED(name)
-    return true;
+    if (!m_airplayService)
+        m_airplayService = new QPVAirPlayService;
+    return m_airplayService->start(name.toUtf8().constData(), &m_airplayOptions);
 }
 
 void QPivoraApplication::connectAirPlayService()
 {
-    // The receiver service's signals are connected here: new channel, mirroring play and
-    // mirroring stop as blocking queued connections (the engine thread waits), the others queued.
+    // New channel, mirroring play and mirroring stop hold the engine thread until handled here.
+    QPVAirPlayService* s = m_airplayService;
+    connect(s, &QPVAirPlayService::didFindNewChannel, this, &QPivoraApplication::airplayServiceDidFindNewChannel,
+            Qt::BlockingQueuedConnection);
+    connect(s, &QPVAirPlayService::didStopChannel, this, &QPivoraApplication::airplayServiceDidStopChannel,
+            Qt::QueuedConnection);
+    connect(s, &QPVAirPlayService::didAirPlayMirroringPlay, this,
+            &QPivoraApplication::airplayServiceDidAirPlayMirroringPlay, Qt::BlockingQueuedConnection);
+    connect(s, &QPVAirPlayService::didAirPlayMirroringStop, this,
+            &QPivoraApplication::airplayServiceDidAirPlayMirroringStop, Qt::BlockingQueuedConnection);
+    connect(s, &QPVAirPlayService::didAirPlayMirroringFrameSizeChanged, this,
+            &QPivoraApplication::airplayServiceDidAirPlayMirroringFrameSizeChanged, Qt::QueuedConnection);
+    connect(s, &QPVAirPlayService::didAirPlayMirroringRotated, this,
+            &QPivoraApplication::airplayServiceDidAirPlayMirroringRotated, Qt::QueuedConnection);
 }
 
 void QPivoraApplication::createDriverWindow()
@@ -318,7 +333,11 @@ void QPivoraApplication::appOptionsDidChange()
     applyMicrophoneSettings();
 
     updateAirPlayServiceOptions(m_airplayOptions);
-    // The running receiver gets the new options and name here (the name follows the language).
+    if (m_airplayService) {
+        m_airplayService->applyOptions(&m_airplayOptions);
+        // The name follows the language.
+        m_airplayService->setName(receiverName().toUtf8().constData());
+    }
 
     if (PVSettings::optionBool(*m_settings, "record", "audioInputTest"))
         m_micTestTimer.start(kMicrophoneTestMs);
@@ -439,12 +458,35 @@ void QPivoraApplication::applicationStateDidChange(Qt::ApplicationState)
 {
 }
 
-void QPivoraApplication::airplayServiceDidFindNewChannel(QPVAirPlayClient*)
+bool QPivoraApplication::isListedClient(QPVAirPlayClient* client) const
 {
+    // Channel events are queued; the channel may have ended before one is handled.
+    return client && m_airplayService && m_airplayService->isListed(client);
 }
 
-void QPivoraApplication::airplayServiceDidStopChannel(QPVAirPlayClient*)
+void QPivoraApplication::airplayServiceDidFindNewChannel(QPVAirPlayClient* client)
 {
+    if (!isListedClient(client))
+        return;
+    client->createDeviceSession();
+    if (PVDevice* session = client->deviceSession())
+        emit session->volumeMuteChanged(false);
+    if (m_airplayService->channelCount() == 1) {
+        // The Bluetooth service starts here for the first phone, and the main window is
+        // minimised unless the multi-device center is open.
+    }
+}
+
+void QPivoraApplication::airplayServiceDidStopChannel(QPVAirPlayClient* client)
+{
+    if (!isListedClient(client))
+        return;
+    // The multi-device center lets go of the client's window here.
+    m_airplayService->removeClient(client);
+    if (m_airplayService->channelCount() == 0) {
+        // The Bluetooth service stops here, and a minimised main window is shown again unless
+        // the multi-device center is open.
+    }
 }
 
 void QPivoraApplication::airplayServiceDidAirPlayMirroringPlay(QPVAirPlayClient*)
@@ -485,6 +527,13 @@ void QPivoraApplication::closeWindows()
 void QPivoraApplication::tearDown()
 {
     // Mixer first, then the receiver (all channels end), then Bluetooth and the web client.
+    if (m_airplayService) {
+        // Nothing may reach this object while the engine's threads are being ended.
+        disconnect(m_airplayService, nullptr, this, nullptr);
+        m_airplayService->stop();
+        delete m_airplayService;
+        m_airplayService = nullptr;
+    }
     delete m_apiService;
     m_apiService = nullptr;
     m_micTestTimer.stop();
