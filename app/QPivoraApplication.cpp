@@ -468,6 +468,7 @@ void QPivoraApplication::airplayServiceDidFindNewChannel(QPVAirPlayClient* clien
 {
     if (!isListedClient(client))
         return;
+    qInfo("Phone connected: channel %s, kind %u", qPrintable(client->channelId()), client->deviceKind());
     client->createDeviceSession();
     if (PVDevice* session = client->deviceSession())
         emit session->volumeMuteChanged(false);
@@ -481,6 +482,7 @@ void QPivoraApplication::airplayServiceDidStopChannel(QPVAirPlayClient* client)
 {
     if (!isListedClient(client))
         return;
+    qInfo("Phone disconnected: channel %s", qPrintable(client->channelId()));
     // The multi-device center lets go of the client's window here.
     m_airplayService->removeClient(client);
     if (m_airplayService->channelCount() == 0) {
