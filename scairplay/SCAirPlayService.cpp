@@ -183,8 +183,9 @@ void SCAirPlayService::AudioStopped(void* handle)
 
 void SCAirPlayService::DisconnectChannel(void* handle)
 {
-    if (handle && m_engine)
-        m_engine->Disconnect(handle);
+    CAirPlayEx* engine = m_engine.load();
+    if (handle && engine)
+        engine->Disconnect(handle);
 }
 
 void SCAirPlayService::FrameSizeChanged(void*)
@@ -221,8 +222,9 @@ bool SCAirPlayService::start(const char* name, const SCAirPlayServiceOptions* op
     startResponder();
 
     m_factory.reset(new (std::nothrow) CAirPlayFactory);
-    m_engine = m_factory ? CAirPlayFactory::Create() : nullptr;
-    if (!m_engine) {
+    CAirPlayEx* engine = m_factory ? CAirPlayFactory::Create() : nullptr;
+    m_engine.store(engine);
+    if (!engine) {
         qCritical("Receiver: the engine could not be created");
         m_factory.reset();
         return false;
@@ -238,21 +240,21 @@ bool SCAirPlayService::start(const char* name, const SCAirPlayServiceOptions* op
         return false;
     }
 
-    m_startResult = m_engine->Start("", "", o.iosWiredFps, o.iosWiredResolution, o.enableHID,
+    m_startResult = engine->Start("", "", o.iosWiredFps, o.iosWiredResolution, o.enableHID,
                                     o.androidWiredFps, o.androidWiredResolution, o.androidSystemVersion,
                                     o.androidWiredBitrate, o.androidWiredMic, o.androidWiredHID,
                                     name ? name : "", o.iosWirelessResolution, o.iosWirelessFps,
                                     m_ports[0], m_ports[1], m_ports[2], o.androidWirelessFps,
                                     o.androidWirelessResolution, o.androidWirelessBitrate, o.androidWirelessMic);
-    m_started = (m_startResult == 0);
-    if (!m_started) {
+    if (m_startResult != 0) {
         qCritical("Receiver: the engine did not start (answer %d)", m_startResult);
         // Nothing runs on a failed engine; releasing it lets a later start begin afresh.
         shutDownEngine();
         return false;
     }
-    m_engine->SetCallback(this);
-    m_engine->SetIntSetting(kEngineIntSetting);
+    engine->SetCallback(this);
+    engine->SetIntSetting(kEngineIntSetting);
+    m_started.store(true);
     copyName(name);
     qInfo("Receiver started on ports %d, %d, %d", m_ports[0], m_ports[1], m_ports[2]);
     return true;
@@ -260,31 +262,32 @@ bool SCAirPlayService::start(const char* name, const SCAirPlayServiceOptions* op
 
 void SCAirPlayService::setName(const char* name)
 {
-    if (m_engine)
-        m_engine->SetName(name ? name : "");
+    if (CAirPlayEx* engine = m_engine.load())
+        engine->SetName(name ? name : "");
     copyName(name);
 }
 
 void SCAirPlayService::applyOptions(const SCAirPlayServiceOptions* options)
 {
-    if (!m_engine || !options)
+    CAirPlayEx* engine = m_engine.load();
+    if (!engine || !options)
         return;
     const SCAirPlayServiceOptions& o = *options;
-    m_engine->SetAndroidWiredResolution(o.androidWiredResolution);
-    m_engine->SetAndroidSystemVersion(o.androidSystemVersion);
-    m_engine->SetAndroidWiredFps(o.androidWiredFps);
-    m_engine->SetAndroidWiredBitrate(o.androidWiredBitrate);
-    m_engine->SetAndroidWiredMic(o.androidWiredMic);
-    m_engine->SetAndroidWiredHID(o.androidWiredHID);
-    m_engine->SetIosWiredFps(o.iosWiredFps);
-    m_engine->SetIosWiredResolution(o.iosWiredResolution);
-    m_engine->SetEnableHID(o.enableHID);
-    m_engine->SetIosWirelessFps(o.iosWirelessFps);
-    m_engine->SetIosWirelessResolution(o.iosWirelessResolution);
-    m_engine->SetAndroidWirelessResolution(o.androidWirelessResolution);
-    m_engine->SetAndroidWirelessMic(o.androidWirelessMic);
-    m_engine->SetAndroidWirelessFps(o.androidWirelessFps);
-    m_engine->SetAndroidWirelessBitrate(o.androidWirelessBitrate);
+    engine->SetAndroidWiredResolution(o.androidWiredResolution);
+    engine->SetAndroidSystemVersion(o.androidSystemVersion);
+    engine->SetAndroidWiredFps(o.androidWiredFps);
+    engine->SetAndroidWiredBitrate(o.androidWiredBitrate);
+    engine->SetAndroidWiredMic(o.androidWiredMic);
+    engine->SetAndroidWiredHID(o.androidWiredHID);
+    engine->SetIosWiredFps(o.iosWiredFps);
+    engine->SetIosWiredResolution(o.iosWiredResolution);
+    engine->SetEnableHID(o.enableHID);
+    engine->SetIosWirelessFps(o.iosWirelessFps);
+    engine->SetIosWirelessResolution(o.iosWirelessResolution);
+    engine->SetAndroidWirelessResolution(o.androidWirelessResolution);
+    engine->SetAndroidWirelessMic(o.androidWirelessMic);
+    engine->SetAndroidWirelessFps(o.androidWirelessFps);
+    engine->SetAndroidWirelessBitrate(o.androidWirelessBitrate);
 }
 
 void SCAirPlayService::stop()
@@ -296,13 +299,13 @@ void SCAirPlayService::stop()
 
 void SCAirPlayService::shutDownEngine()
 {
-    if (m_engine) {
-        m_engine->Stop();
-        CAirPlayFactory::Destroy(m_engine);
-        m_engine = nullptr;
+    m_started.store(false);
+    // Unpublished first, so that nothing reaches an engine that is going away.
+    if (CAirPlayEx* engine = m_engine.exchange(nullptr)) {
+        engine->Stop();
+        CAirPlayFactory::Destroy(engine);
     }
     m_factory.reset();
-    m_started = false;
 }
 
 void SCAirPlayService::disconnectAllChannels()

@@ -7,6 +7,7 @@
 #include "scairplay/CAirPlayEx.h"
 #include "scairplay/SCAirPlayServiceOptions.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <map>
 #include <memory>
@@ -73,12 +74,12 @@ public:
     void* channelAt(int index) const;
     void* findChannelByPhoneName(const char* phoneName) const;
 
-    bool isStarted() const { return m_started; }
+    bool isStarted() const { return m_started.load(); }
     int startResult() const { return m_startResult; }
     std::string name() const;
     // The ports the engine was started with.
     const int* ports() const { return m_ports; }
-    CAirPlayEx* engine() const { return m_engine; }
+    CAirPlayEx* engine() const { return m_engine.load(); }
 
 protected:
     // Forwarded callbacks hold a use of their channel, so that removal waits for them.
@@ -112,9 +113,10 @@ private:
     void endChannel(void* handle);
     void waitUntilUnused(std::unique_lock<std::mutex>& lock, void* handle);
 
-    bool m_started = false;
+    // Also read while the engine is being stopped on a helper thread.
+    std::atomic<bool> m_started{false};
     int m_startResult = -1;
-    CAirPlayEx* m_engine = nullptr;
+    std::atomic<CAirPlayEx*> m_engine{nullptr};
     std::unique_ptr<CAirPlayFactory> m_factory;
     int m_ports[kPortCount] = {0, 0, 0};
 
