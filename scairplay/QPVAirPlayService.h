@@ -3,6 +3,8 @@
 // reports the engine's channel events as signals. The signals are emitted on the engine's
 // threads; receivers on the GUI thread must check that a client is still listed
 // (indexOfChannel) before using it, since a queued event can outlive its channel.
+// didAirPlayMirroringRotated is also emitted from inside a channel's video callback, which a
+// removal waits for; it must never be connected blocking.
 
 #include "scairplay/SCAirPlayService.h"
 
