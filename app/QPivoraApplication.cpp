@@ -12,6 +12,8 @@
 #include "bluetooth/SCBluetoothService.h"
 #include "media/PVDevice.h"
 #include "media/pvoaudio.h"
+#include "scairplay/QPVAirPlayClient.h"
+#include "scairplay/QPVAirPlayService.h"
 #include "ui/QEAlertDialog.h"
 #include "ui/QELabel.h"
 
@@ -254,15 +256,27 @@ void QPivoraApplication::initAudioMixer()
 
 bool QPivoraApplication::startAirPlayService(const QString& name)
 {
-    // The receiver service is created and started here with `name` and m_airplayOptions.
-    Q_UNUSED(name)
-    return true;
+    if (!m_airplayService)
+        m_airplayService = new QPVAirPlayService;
+    return m_airplayService->start(name.toUtf8().constData(), &m_airplayOptions);
 }
 
 void QPivoraApplication::connectAirPlayService()
 {
-    // The receiver service's signals are connected here: new channel, mirroring play and
-    // mirroring stop as blocking queued connections (the engine thread waits), the others queued.
+    // New channel, mirroring play and mirroring stop hold the engine thread until handled here.
+    QPVAirPlayService* s = m_airplayService;
+    connect(s, &QPVAirPlayService::didFindNewChannel, this, &QPivoraApplication::airplayServiceDidFindNewChannel,
+            Qt::BlockingQueuedConnection);
+    connect(s, &QPVAirPlayService::didStopChannel, this, &QPivoraApplication::airplayServiceDidStopChannel,
+            Qt::QueuedConnection);
+    connect(s, &QPVAirPlayService::didAirPlayMirroringPlay, this,
+            &QPivoraApplication::airplayServiceDidAirPlayMirroringPlay, Qt::BlockingQueuedConnection);
+    connect(s, &QPVAirPlayService::didAirPlayMirroringStop, this,
+            &QPivoraApplication::airplayServiceDidAirPlayMirroringStop, Qt::BlockingQueuedConnection);
+    connect(s, &QPVAirPlayService::didAirPlayMirroringFrameSizeChanged, this,
+            &QPivoraApplication::airplayServiceDidAirPlayMirroringFrameSizeChanged, Qt::QueuedConnection);
+    connect(s, &QPVAirPlayService::didAirPlayMirroringRotated, this,
+            &QPivoraApplication::airplayServiceDidAirPlayMirroringRotated, Qt::QueuedConnection);
 }
 
 void QPivoraApplication::createDriverWindow()
@@ -335,7 +349,11 @@ void QPivoraApplication::appOptionsDidChange()
     applyMicrophoneSettings();
 
     updateAirPlayServiceOptions(m_airplayOptions);
-    // The running receiver gets the new options and name here (the name follows the language).
+    if (m_airplayService) {
+        m_airplayService->applyOptions(&m_airplayOptions);
+        // The name follows the language.
+        m_airplayService->setName(receiverName().toUtf8().constData());
+    }
 
     if (PVSettings::optionBool(*m_settings, "record", "audioInputTest"))
         m_micTestTimer.start(kMicrophoneTestMs);
@@ -467,12 +485,39 @@ void QPivoraApplication::applicationStateDidChange(Qt::ApplicationState)
 {
 }
 
-void QPivoraApplication::airplayServiceDidFindNewChannel(QPVAirPlayClient*)
+bool QPivoraApplication::isListedClient(QPVAirPlayClient* client) const
 {
+    // Channel events are queued; the channel may have ended before one is handled.
+    return client && m_airplayService && m_airplayService->isListed(client);
 }
 
-void QPivoraApplication::airplayServiceDidStopChannel(QPVAirPlayClient*)
+void QPivoraApplication::airplayServiceDidFindNewChannel(QPVAirPlayClient* client)
 {
+    if (!isListedClient(client))
+        return;
+    qInfo("Phone connected: channel %s, kind %u", qPrintable(client->channelId()), client->deviceKind());
+    client->createDeviceSession();
+    if (PVDevice* session = client->deviceSession())
+        emit session->volumeMuteChanged(false);
+    if (m_airplayService->channelCount() == 1) {
+        if (m_btService)
+            m_btService->start();
+        // The main window is minimised here unless the multi-device center is open.
+    }
+}
+
+void QPivoraApplication::airplayServiceDidStopChannel(QPVAirPlayClient* client)
+{
+    if (!isListedClient(client))
+        return;
+    qInfo("Phone disconnected: channel %s", qPrintable(client->channelId()));
+    // The multi-device center lets go of the client's window here.
+    m_airplayService->removeClient(client);
+    if (m_airplayService->channelCount() == 0) {
+        if (m_btService)
+            m_btService->stop();
+        // A minimised main window is shown again here unless the multi-device center is open.
+    }
 }
 
 void QPivoraApplication::airplayServiceDidAirPlayMirroringPlay(QPVAirPlayClient*)
@@ -495,23 +540,23 @@ void QPivoraApplication::airplayServiceDidAirPlayMirroringRotated(QPVAirPlayClie
 void QPivoraApplication::bluetoothDeviceLinked(ISCBluetoothDevice* device)
 {
     if (PVDevice* session = sessionForPhone(QString::fromStdString(device->name())))
-        QMetaObject::invokeMethod(session, "setupBtDevice", Qt::DirectConnection);
+        emit session->setupBtDevice();
     emit didUserConnectBtDevice(m_btService, device);
 }
 
 void QPivoraApplication::bluetoothDeviceUnlinked(ISCBluetoothDevice* device)
 {
     if (PVDevice* session = sessionForPhone(QString::fromStdString(device->name())))
-        QMetaObject::invokeMethod(session, "destroyBtDevice", Qt::DirectConnection);
+        emit session->destroyBtDevice();
     emit didUserDisconnectBtDevice(m_btService, device);
 }
 
 PVDevice* QPivoraApplication::sessionForPhone(const QString& phoneName) const
 {
-    // The receiver service's channels are searched here for the client whose phone name
-    // equals phoneName; its device session is the answer.
-    Q_UNUSED(phoneName)
-    return nullptr;
+    if (!m_airplayService)
+        return nullptr;
+    QPVAirPlayClient* client = m_airplayService->findClientByPhoneName(phoneName);
+    return client ? client->deviceSession() : nullptr;
 }
 
 // --- Shut-down
@@ -530,6 +575,13 @@ void QPivoraApplication::tearDown()
             pvoAudioRemoveMicSource(m_micSource);
         m_micSource = nullptr;
         pvoAudioDeInit();
+    }
+    if (m_airplayService) {
+        // Nothing may reach this object while the engine's threads are being ended.
+        disconnect(m_airplayService, nullptr, this, nullptr);
+        m_airplayService->stop();
+        delete m_airplayService;
+        m_airplayService = nullptr;
     }
     delete m_btService;
     m_btService = nullptr;

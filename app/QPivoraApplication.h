@@ -111,6 +111,7 @@ private:
     QString apiLanguage() const;
     void closeWindows();
     void tearDown();
+    bool isListedClient(QPVAirPlayClient* client) const;
 
     // Declaration order is the order of ownership the rest of the program expects.
     CWDIDlg* m_driverWindow = nullptr;

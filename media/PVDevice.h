@@ -1,12 +1,14 @@
 #pragma once
 
 #include "bluetooth/ISCBluetoothDeviceDelegate.h"
+#include "media/AVMetaTypes.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QSize>
 #include <QString>
 
+#include <atomic>
 #include <cstdint>
 
 struct AVFrame;
@@ -81,6 +83,11 @@ private:
     void placeFirstFrame();
     void showHardwareDecodingTip();
     void teardownVideo();
+    void setupVideo();
+    void bindBluetooth();
+    void unbindBluetooth();
+    void onWindowActivated();
+    static bool isHardwareFrame(const AVFrame* frame);
 
     const void* m_btDeviceRecord = nullptr;
     bool m_btBound = false;
@@ -89,6 +96,8 @@ private:
     QPointer<Decoder> m_decoder;
     QPointer<Stream> m_stream;
     VideoBuffer* m_videoBuffer = nullptr;
-    bool m_muted = false;
+    // Read by the client on the receiver engine's threads.
+    std::atomic<bool> m_muted{false};
     bool m_firstFrame = true;
+    bool m_closing = false;  // being destroyed: queued calls only release what they carry
 };

@@ -113,6 +113,42 @@ private slots:
         QCOMPARE(third.process().exitCode(), 0);
     }
 
+    void phonesMirrorIntoTheProgram()
+    {
+        ApiServerProcess api;
+        QVERIFY2(api.start(), "pivora-api did not start");
+        PivoraProcess app(m_home.path(), api.url());
+        QVERIFY(app.start());
+        QTRY_COMPARE_WITH_TIMEOUT(logCount("Services started"), 1, kWaitMs);
+        const QRegularExpressionMatch ports =
+            QRegularExpression("Receiver started on ports (\\d+)").match(logText());
+        QVERIFY2(ports.hasMatch(), "the receiver did not start");
+        const QString port = ports.captured(1);
+        const QString cast = qEnvironmentVariable("PIVORA_BIN_DIR") + "/pivora-cast";
+
+        // A phone that comes and goes; closing its window must not end the program.
+        QProcess shortPhone;
+        shortPhone.start(cast, {"--port", port, "--id", "short", "--pattern", "160x120@30", "--duration", "2"});
+        QVERIFY(shortPhone.waitForFinished(kWaitMs));
+        QCOMPARE(shortPhone.exitCode(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(logCount("Phone disconnected: channel short"), 1, kWaitMs);
+        QCOMPARE(logCount("Phone connected: channel short"), 1);
+        QCOMPARE(app.process().state(), QProcess::Running);
+
+        // The program ends while a phone is still streaming: the phone is told, nothing hangs.
+        QProcess longPhone;
+        longPhone.setReadChannel(QProcess::StandardOutput);
+        longPhone.start(cast, {"--port", port, "--id", "long", "--pattern", "160x120@30", "--duration", "60"});
+        QTRY_COMPARE_WITH_TIMEOUT(logCount("Phone connected: channel long"), 1, kWaitMs);
+        QTest::qWait(1000);
+        app.process().terminate();
+        QVERIFY(app.process().waitForFinished(kWaitMs));
+        QCOMPARE(app.process().exitStatus(), QProcess::NormalExit);
+        QVERIFY(longPhone.waitForFinished(kWaitMs));
+        QCOMPARE(longPhone.exitCode(), 0);
+        QVERIFY(longPhone.readAllStandardOutput().contains("{\"type\":\"disconnect\"}"));
+    }
+
     void noNetworkStartsNothing()
     {
         // Nothing listens on the discard port of loopback.

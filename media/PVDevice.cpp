@@ -1,0 +1,331 @@
+#include "media/PVDevice.h"
+
+#include "app/PVSettings.h"
+#include "app/QPivoraApplication.h"
+#include "media/AVPtr.h"
+#include "media/Decoder.h"
+#include "media/Stream.h"
+#include "media/VideoBuffer.h"
+#include "scairplay/QPVAirPlayClient.h"
+#include "scairplay/QPVAirPlayService.h"
+#include "ui/QEAlertDialog.h"
+#include "ui/QPVDeviceWidget.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QEvent>
+#include <QPushButton>
+#include <QUrl>
+
+extern "C" {
+#include <libavutil/frame.h>
+#include <libavutil/pixfmt.h>
+}
+
+namespace {
+
+constexpr int kVideoMedia = 0;
+constexpr int kStandaloneMode = 0;
+constexpr int kCenterMode = 1;
+constexpr int kFirstWindowX = 100;
+constexpr int kWindowStepX = 80;
+constexpr int kWindowY = 50;
+constexpr uint32_t kAndroidKind = 3;
+constexpr uint32_t kNoControlKind = 4;
+const char kGraphicsHelpUrl[] = "https://www.pivora.app/help/graphics";
+
+QPivoraApplication* application()
+{
+    return qobject_cast<QPivoraApplication*>(QCoreApplication::instance());
+}
+
+} // namespace
+
+PVDevice::PVDevice(QPVAirPlayClient* client)
+    : m_client(client)
+{
+    qRegisterMetaType<AVPacket*>("AVPacket*");
+    qRegisterMetaType<AVFrame*>("AVFrame*");
+    qRegisterMetaType<int64_t>("int64_t");
+
+    // The client emits from the engine's threads; everything below runs on this object's thread.
+    const auto queued = Qt::QueuedConnection;
+    connect(this, &PVDevice::newFramePushed, this, &PVDevice::onVideoFrame, queued);
+    connect(this, &PVDevice::mirroringPlay, this, &PVDevice::onMirroringPlay, queued);
+    connect(this, &PVDevice::mirroringStop, this, &PVDevice::onMirroringStop, queued);
+    connect(this, &PVDevice::mirroringSizeChanged, this, &PVDevice::onMirroringSizeChanged, queued);
+    connect(this, &PVDevice::mirroringRotated, this, &PVDevice::onMirroringRotated, queued);
+    connect(this, &PVDevice::deviceInfoChanged, this, &PVDevice::onDeviceInfoChanged, queued);
+    connect(this, &PVDevice::setupBtDevice, this, &PVDevice::onSetupBtDevice, queued);
+    connect(this, &PVDevice::destroyBtDevice, this, &PVDevice::onDestroyBtDevice, queued);
+    connect(this, &PVDevice::deliverMediaPacket, this, &PVDevice::onMediaPacket, queued);
+
+    // The controller is created here with the client's device kind and handed the
+    // "KBMapping" settings (mouse sensitivity, shooting-mode shortcut).
+
+    m_widget = new QPVDeviceWidget(nullptr);
+    // Phone windows come and go with their phones; closing the last one must not end the program.
+    m_widget->setAttribute(Qt::WA_QuitOnClose, false);
+    m_widget->setDevice(this);
+    m_widget->setMode(kStandaloneMode);
+    connect(m_widget.data(), &QPVDeviceWidget::didActivate, this, &PVDevice::onWindowActivated);
+
+    // Window input and phone buttons go to the controller here.
+    connect(this, &PVDevice::volumeMuteChanged, this, &PVDevice::onVolumeMuteChanged, queued);
+}
+
+PVDevice::~PVDevice()
+{
+    // Calls still queued for this object carry packets that are ours to free.
+    m_closing = true;
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    // A running recording is closed here first, once recording exists.
+    teardownVideo();
+    disconnect(this, nullptr, this, nullptr);
+    delete m_widget.data();
+    // The Bluetooth service forgets the phone's device here (remove device by name).
+    m_client.clear();
+}
+
+QPVAirPlayClient* PVDevice::client() const
+{
+    return m_client.data();
+}
+
+QPVDeviceWidget* PVDevice::deviceWidget() const
+{
+    return m_widget.data();
+}
+
+void PVDevice::showFPS(bool on)
+{
+    if (!m_videoBuffer || !m_widget)
+        return;
+    FpsCounter* counter = &m_videoBuffer->fpsCounter();
+    if (on) {
+        connect(counter, &FpsCounter::updateFPS, m_widget.data(), &QPVDeviceWidget::updateFps,
+                Qt::QueuedConnection);
+    } else {
+        disconnect(counter, &FpsCounter::updateFPS, m_widget.data(), &QPVDeviceWidget::updateFps);
+        m_widget->updateFps(-1);
+    }
+}
+
+// --- Video
+
+void PVDevice::onMirroringPlay(QSize, int64_t)
+{
+    if (!m_closing)
+        setupVideo();
+}
+
+void PVDevice::setupVideo()
+{
+    // A play without a stop in between starts over rather than leaking the running stream.
+    teardownVideo();
+
+    int hwDecoder = 1;
+    if (QPivoraApplication* app = application())
+        hwDecoder = PVSettings::optionInt(*app->settings(), "videoaudio", "hwDecoder", 1);
+
+    m_videoBuffer = new VideoBuffer;
+    if (!m_videoBuffer->initialize())
+        qCritical("Video buffer of %s could not be set up", m_client ? qPrintable(m_client->channelId()) : "?");
+    m_stream = new Stream;
+    m_decoder = new Decoder(m_videoBuffer, m_stream.data());
+    m_decoder->setHardwareDecoding(hwDecoder);
+    m_stream->setDecoder(m_decoder.data());
+    m_stream->startDecoding();
+    connect(m_decoder.data(), &Decoder::onNewFrame, this, &PVDevice::onVideoFrame, Qt::QueuedConnection);
+}
+
+void PVDevice::onMirroringStop()
+{
+    teardownVideo();
+}
+
+void PVDevice::teardownVideo()
+{
+    if (m_stream) {
+        m_stream->stopDecoding();
+        delete m_stream.data();  // the decoder is its child
+        m_stream.clear();
+        m_decoder.clear();
+    }
+    if (m_videoBuffer) {
+        m_videoBuffer->release();
+        delete m_videoBuffer;
+        m_videoBuffer = nullptr;
+    }
+}
+
+void PVDevice::onMediaPacket(int mediaType, AVPacket* packet, AVPacket* rawPacket)
+{
+    // Both packets are ours, whatever happens below.
+    AVPacketPtr converted(packet);
+    AVPacketPtr raw(rawPacket);
+    if (mediaType == kVideoMedia && converted && m_stream && !m_closing)
+        m_stream->enqueue(converted.get());
+    // A running recording gets the raw packet here (and splits its file when due).
+    // Phone sound goes to the mixer from the client; audio packets (type 1) end here.
+}
+
+void PVDevice::onVideoFrame()
+{
+    if (m_closing || !m_widget || !m_videoBuffer)
+        return;
+    AVFramePtr frame;
+    m_videoBuffer->lock();
+    const AVFrame* display = m_videoBuffer->takeFrame();
+    if (display && display->width > 0 && display->height > 0)
+        frame.reset(av_frame_clone(display));
+    m_videoBuffer->unlock();
+    if (!frame)
+        return;
+
+    if (m_firstFrame)
+        m_widget->show();
+    m_widget->showFrame(frame.get());
+    if (m_firstFrame) {
+        placeFirstFrame();
+        emit setupBtDevice();
+        m_firstFrame = false;
+        if (!isHardwareFrame(frame.get()))
+            showHardwareDecodingTip();
+    }
+}
+
+void PVDevice::placeFirstFrame()
+{
+    if (m_client)
+        m_widget->setPhoneRotation(m_client->rotation());
+    if (m_widget->mode() == kStandaloneMode) {
+        int n = -1;
+        if (m_client)
+            n = m_client->airplayService()->indexOfClient(m_client.data());
+        m_widget->move(kFirstWindowX + kWindowStepX * n, kWindowY);
+    } else if (m_widget->mode() == kCenterMode && !m_widget->parentWidget()) {
+        m_widget->hide();
+    }
+}
+
+bool PVDevice::isHardwareFrame(const AVFrame* frame)
+{
+    // Hardware pictures reach us downloaded to NV12; software decoding gives planar YUV.
+    return frame->hw_frames_ctx || frame->format == AV_PIX_FMT_NV12;
+}
+
+void PVDevice::showHardwareDecodingTip()
+{
+    QEAlertDialog* alert = QEAlertDialog::create(
+        m_widget.data(), tr("Tips"),
+        tr("Your computer's graphics card setting does not support hardware decoding. To maximise your "
+           "experience, please visit our official website and set up your system as instructed!"),
+        QEAlertDialog::ModeAccept);
+    alert->setAcceptText(tr("Visit Now"));
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->setModal(false);
+    connect(alert, &QDialog::accepted, alert, [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kGraphicsHelpUrl))); });
+    alert->show();
+}
+
+void PVDevice::onMirroringSizeChanged(QSize, int64_t)
+{
+    // A running recording continues in a new numbered file here.
+}
+
+void PVDevice::onMirroringRotated(int, int dir)
+{
+    if (m_widget)
+        m_widget->setPhoneRotation(dir);
+}
+
+void PVDevice::onDeviceInfoChanged()
+{
+    // The phone's row of the device model table is looked up here by its model identifier.
+    if (m_widget)
+        m_widget->refreshTitles();
+}
+
+void PVDevice::onVolumeMuteChanged(bool isMuted)
+{
+    m_muted.store(isMuted);
+    // The control bar follows volumeMuteChanged itself to redraw its volume button.
+}
+
+// --- Bluetooth
+
+void PVDevice::onSetupBtDevice()
+{
+    if (!m_closing)
+        bindBluetooth();
+}
+
+void PVDevice::bindBluetooth()
+{
+    if (!m_widget || !m_client || m_btBound)
+        return;
+    const uint32_t kind = m_client->deviceKind();
+    QPivoraApplication* app = application();
+    if (!app || !app->canControl(kind) || kind == kNoControlKind) {
+        m_btBound = true;
+        return;
+    }
+    if (kind == kAndroidKind) {
+        // The controller gets the device window and is made ready here.
+        m_btBound = true;
+        return;
+    }
+    if (!app->bluetoothService()) {
+        m_btBound = true;
+        return;
+    }
+    m_widget->showBluetoothGuide();
+    // The Bluetooth service is asked for the phone's device by name here: a connected one is
+    // bound at once (bluetoothDeviceConnectionChanged(device, true)), otherwise the phone's name
+    // and channel identifier are queued and the answer arrives through that delegate call.
+}
+
+void PVDevice::onDestroyBtDevice()
+{
+    if (!m_closing)
+        unbindBluetooth();
+}
+
+void PVDevice::unbindBluetooth()
+{
+    if (m_closing)
+        return;
+    // The Bluetooth service disconnects and releases the phone's device here, and the
+    // controller is set not ready without device or window.
+    m_btBound = false;
+    emit deviceInfoChanged();
+}
+
+void PVDevice::bluetoothDeviceDisconnect(ISCBluetoothDevice* device, int flag)
+{
+    Q_UNUSED(device)
+    if (flag != 0)
+        unbindBluetooth();
+    // A zero flag is handed back to the device by the Bluetooth bridge.
+}
+
+void PVDevice::bluetoothDeviceConnectionChanged(ISCBluetoothDevice* device, bool connected)
+{
+    Q_UNUSED(device)
+    if (!connected) {
+        unbindBluetooth();
+        return;
+    }
+    m_btBound = true;
+    // The controller gets the device (with the model row and the phone's version number), the
+    // window and is made ready here; an active window makes this phone the subscribed client.
+    emit deviceInfoChanged();
+}
+
+void PVDevice::onWindowActivated()
+{
+    if (!m_btBound || !acceptsInput())
+        return;
+    // The phone becomes the Bluetooth service's subscribed client here.
+}
