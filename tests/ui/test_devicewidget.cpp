@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QMenu>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QtTest>
@@ -71,6 +72,34 @@ int barHeight(QWidget *window)
 {
     QWidget *wrapper = window->findChild<QWidget *>(QStringLiteral("titleCtrlbarWrapper"));
     return wrapper && !wrapper->isHidden() ? wrapper->height() : 0;
+}
+
+// Opens the window's context menu, notes its entries and picks `choice` (none: closes it).
+QStringList useContextMenu(QWidget *window, const QString &choice = QString())
+{
+    QStringList entries;
+    bool shown = false;
+    QTimer::singleShot(0, window, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        shown = true;
+        QAction *picked = nullptr;
+        const auto actions = menu->actions();
+        for (QAction *action : actions) {
+            entries << (action->isSeparator() ? QStringLiteral("|") : action->text());
+            if (!choice.isEmpty() && action->text() == choice)
+                picked = action;
+        }
+        menu->close();
+        if (picked)
+            picked->trigger();
+    });
+    const QPoint at = window->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, window->mapToGlobal(at));
+    QApplication::sendEvent(window, &event);
+    QCoreApplication::processEvents();
+    return shown ? entries : QStringList();
 }
 
 QSize videoArea(QWidget *window)
@@ -548,6 +577,103 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, "Device window ignored unknown mode 2");
         window->setMode(2);
         QCOMPARE(window->mode(), 1);
+    }
+
+    void contextMenuEntries()
+    {
+        QPVDeviceWidget *window = shownWindow();
+        showFrame(window, QSize(854, 480));
+        const QStringList normal = {"Hide Control Bar", "|", "Rotate 90°", "Pin", "|",
+                                    "Fullscreen", "|", "Crop", "|", "Close"};
+        QCOMPARE(useContextMenu(window), normal);
+        window->showFullScreen();
+        QTRY_VERIFY(window->isFullScreen());
+        QCOMPARE(useContextMenu(window),
+                 QStringList({"Hide Control Bar", "|", "Rotate 90°", "Pin", "|",
+                              "Exit Fullscreen", "|", "Close"}));
+        window->showNormal();
+        QTRY_VERIFY(!window->isFullScreen());
+        // Inside the multi-device center there is no menu.
+        window->setMode(1);
+        QCOMPARE(useContextMenu(window), QStringList());
+    }
+
+    void cropConfirmCancelReset()
+    {
+        QPVDeviceWidget *window = shownWindow();
+        showFrame(window, QSize(854, 480));
+        QTRY_COMPARE(videoArea(window), QSize(854, 480));
+        const QRect before = window->geometry();
+        QRenderWidget *render = window->renderWidget();
+
+        // Cancel keeps everything.
+        useContextMenu(window, "Crop");
+        auto *selection = window->findChild<CropSelectionWidget *>();
+        QVERIFY(selection);
+        QCOMPARE(useContextMenu(window), QStringList({"Reset", "Confirm", "Cancel"}));
+        selection->setSelection(QRect(0, 0, 427, 240));
+        useContextMenu(window, "Cancel");
+        QVERIFY(!window->findChild<CropSelectionWidget *>());
+        QCOMPARE(render->cropRect(), QRectF(0, 0, 1, 1));
+        QTRY_COMPARE(window->geometry(), before);
+
+        // Confirm: the right half of the picture, the window shrinks around it.
+        useContextMenu(window, "Crop");
+        selection = window->findChild<CropSelectionWidget *>();
+        QVERIFY(selection);
+        QTRY_COMPARE(selection->size(), render->size());
+        const int half = render->width() / 2;
+        const QRect picked(half, 0, render->width() - half, render->height());
+        selection->setSelection(picked);
+        const QPoint pickedOnScreen = selection->mapToGlobal(picked.topLeft());
+        const double left = double(half) / render->width();
+        useContextMenu(window, "Confirm");
+        const QRectF crop = render->cropRect();
+        QVERIFY(qAbs(crop.x() - left) < 1e-9);
+        QVERIFY(qAbs(crop.width() - 0.5) < 0.01);
+        QCOMPARE(crop.y(), 0.0);
+        QCOMPARE(crop.height(), 1.0);
+        QTRY_COMPARE(videoArea(window), picked.size());
+        QTRY_COMPARE(render->mapToGlobal(QPoint(0, 0)), pickedOnScreen);
+        QVERIFY(useContextMenu(window).contains("Reset"));
+
+        // Reset shows the whole frame again at its own aspect.
+        useContextMenu(window, "Reset");
+        QCOMPARE(render->cropRect(), QRectF(0, 0, 1, 1));
+        auto *box = window->findChild<KeepRatioWidget *>(QStringLiteral("ratioContent"));
+        QTRY_VERIFY(qAbs(box->ratio() - 854.0 / 480.0) < 0.01);
+        QVERIFY(!useContextMenu(window).contains("Reset"));
+    }
+
+    void hidingTheBarsKeepsTheVideo()
+    {
+        QPVDeviceWidget *window = activeWindow();
+        showFrame(window, QSize(854, 480));
+        QTRY_COMPARE(videoArea(window), QSize(854, 480));
+        const int bars = barHeight(window);
+        QTest::keyClick(window, Qt::Key_0, Qt::AltModifier);
+        QTRY_COMPARE(window->size(), QSize(854, 480));
+        // The record group went with the bar, so its shortcut does nothing now.
+        QSignalSpy records(button(window, "btnRecord"), &QAbstractButton::clicked);
+        QTest::keyClick(window, Qt::Key_1, Qt::AltModifier);
+        QCOMPARE(records.count(), 0);
+        QCOMPARE(useContextMenu(window), QStringList());
+        QTest::keyClick(window, Qt::Key_0, Qt::AltModifier);
+        QTRY_COMPARE(window->size(), QSize(854, 480 + bars));
+    }
+
+    void pinKeepsTheWindowOnTop()
+    {
+        QPVDeviceWidget *window = shownWindow();
+        QAbstractButton *pin = button(window, "btnPin");
+        pin->click();
+        QVERIFY(window->windowFlags() & Qt::WindowStaysOnTopHint);
+        QTRY_VERIFY(window->isVisible());
+        pin->click();
+        QVERIFY(!(window->windowFlags() & Qt::WindowStaysOnTopHint));
+        QTRY_VERIFY(window->isVisible());
+        window->didTopMostChanged(true);
+        QVERIFY(pin->isChecked());
     }
 
     void closingDoesNotQuit()
