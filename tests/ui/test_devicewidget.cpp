@@ -125,9 +125,9 @@ private:
         return m_window.data();
     }
 
-    QPVDeviceWidget *activeWindow()
+    QPVDeviceWidget *activeWindow(QPVDeviceWidget *window = nullptr)
     {
-        QPVDeviceWidget *window = shownWindow();
+        window = shownWindow(window);
         window->activateWindow();
         if (!QTest::qWaitForWindowActive(window))
             qWarning("device window not active");
@@ -674,6 +674,14 @@ private slots:
         QTRY_VERIFY(window->isVisible());
         window->didTopMostChanged(true);
         QVERIFY(pin->isChecked());
+    }
+
+    void activationIsAnnounced()
+    {
+        auto *window = new QPVDeviceWidget;
+        QSignalSpy activations(window, &QPVDeviceWidget::didActivate);
+        activeWindow(window);
+        QTRY_VERIFY(activations.count() >= 1);
     }
 
     void closingDoesNotQuit()
