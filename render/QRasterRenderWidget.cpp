@@ -5,8 +5,25 @@
 #include <QPainter>
 
 extern "C" {
+#include <libavutil/mem.h>
 #include <libswscale/swscale.h>
 }
+
+namespace {
+// swscale's vector code may store a few bytes past the end of the last output row.
+constexpr int kConverterSlack = 64;
+
+// An RGB32 picture whose buffer carries that slack; freed when the last copy goes.
+QImage convertibleImage(const QSize &size)
+{
+    const qsizetype bytesPerLine = qsizetype(size.width()) * 4;
+    void *data = av_malloc(size_t(bytesPerLine) * size_t(size.height()) + kConverterSlack);
+    if (!data)
+        return QImage();
+    return QImage(static_cast<uchar *>(data), size.width(), size.height(), bytesPerLine,
+                  QImage::Format_RGB32, av_free, data);
+}
+}  // namespace
 
 QRasterRenderWidget::QRasterRenderWidget(QWidget *parent, bool nv12)
     : QWidget(parent), m_nv12(nv12)
@@ -94,8 +111,9 @@ void QRasterRenderWidget::convert(AVPixelFormat format, const uchar *const plane
                  m_state.frameSize().width(), m_state.frameSize().height());
         return;
     }
-    if (m_image.size() != m_state.frameSize())
-        m_image = QImage(m_state.frameSize(), QImage::Format_RGB32);
+    // A shared picture would detach into a buffer without the slack.
+    if (m_image.size() != m_state.frameSize() || !m_image.isDetached())
+        m_image = convertibleImage(m_state.frameSize());
     if (m_image.isNull()) {
         qWarning("Raster renderer could not allocate a %dx%d picture",
                  m_state.frameSize().width(), m_state.frameSize().height());

@@ -3,12 +3,25 @@
 #include "ui/FramelessWindow.h"
 
 #include <QPointer>
+#include <QRect>
+#include <QRectF>
 #include <QSize>
 #include <QWidget>
 
+#include <cstdint>
+
 struct AVFrame;
+class CropSelectionWidget;
+class KeepRatioWidget;
 class PVDevice;
+class QAbstractButton;
+class QKeySequence;
+class QLabel;
+class QMenu;
+class QPVDeviceCtrlBar;
+class QPVDeviceHIDControl;
 class QRenderWidget;
+class QVBoxLayout;
 
 // The window of one mirrored phone: the picture at the phone's aspect, title and control
 // bar, phone-button side panel and FPS read-out. Mode 0 is a stand-alone window, mode 1 is
@@ -41,4 +54,93 @@ public slots:
 signals:
     // The window became the active window (the phone becomes the Bluetooth subscribed client).
     void didActivate();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+    // What the window needs from the phone's receiver channel.
+    virtual QString phoneName() const;
+    virtual uint32_t deviceKind() const;
+
+private:
+    friend class QPVDeviceCtrlBar;
+
+    enum class CropEnd { Confirm, Reset, Cancel };
+
+    void buildForm();
+    void createShortcuts();
+    void addShortcut(const QKeySequence& keys, const char* button, QWidget* onlyWhenVisible);
+    QAbstractButton* findButton(const char* name) const;
+    void applyMode();
+    // aspect: the picture's exact width / height when known, else taken from size.
+    void fitWindow(QSize size, bool shrinkToScreen, double aspect = 0);
+    double turnedAspect(const QSize& from, const QSize& to) const;
+    QSize shrinkToScreen(QSize size) const;
+    QSize containerSize() const;
+    int titleBarHeight() const;
+    QRect availableScreenArea() const;
+    void placeFpsWindow();
+    void rotateByUser();
+    void toggleFullScreen();
+    void followFullScreen();
+    void setTopmost(bool on);
+    bool routeMouse(QMouseEvent* event);
+    bool routeWheel(QWheelEvent* event);
+    bool routeDrag(QEvent* event);
+    bool inputAccepted() const;
+    bool keyMapOverlayActive() const;
+    bool keyMapperConverterActive() const;
+    void fillContextMenu(QMenu* menu);
+    void toggleControlBar();
+    void openCrop();
+    void closeCrop(CropEnd end);
+    void resetCrop();
+    bool hasCrop() const;
+    void refreshKeyMapperButton();
+    QPVDeviceHIDControl* sidePanel() const { return m_sidePanel; }
+    void retranslate();
+
+    // Calls into the receiver channel and the receiver service.
+    void notifyFrameSizeChanged();
+    void notifyUserRotated();
+    void closeChannel();
+
+    QPointer<PVDevice> m_device;
+    QWidget* m_content = nullptr;
+    QWidget* m_titleWrapper = nullptr;
+    QVBoxLayout* m_contentLayout = nullptr;
+    QWidget* m_titlebar = nullptr;
+    QLabel* m_labelDevice = nullptr;
+    QPVDeviceCtrlBar* m_ctrlBar = nullptr;
+    QWidget* m_previewContent = nullptr;
+    KeepRatioWidget* m_ratioBox = nullptr;
+    QPVDeviceHIDControl* m_sidePanel = nullptr;
+    QRenderWidget* m_render = nullptr;
+    QWidget* m_fpsWindow = nullptr;
+    QLabel* m_fpsLabel = nullptr;
+    QPointer<QWidget> m_keyMapOverlay;
+    QPointer<QWidget> m_btGuide;
+    bool m_btGuideShown = false;
+    QSize m_frameSize;
+    double m_aspect = 0.0;
+    int m_mode = 0;
+    int m_userRotation = 0;
+    bool m_topmost = false;
+    bool m_barDetached = false;
+    bool m_cropEditing = false;
+    struct CropEditor {
+        QPointer<CropSelectionWidget> selection;
+        QRectF crop{0, 0, 1, 1};
+        QRect geometryBefore;
+        double aspectBefore = 0.0;
+        int rotation = 0;
+    } m_crop;
 };
