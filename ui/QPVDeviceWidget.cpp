@@ -4,6 +4,8 @@
 #include "app/QPivoraApplication.h"
 #include "media/PVDevice.h"
 #include "render/QRenderWidget.h"
+#include "scairplay/QPVAirPlayClient.h"
+#include "scairplay/QPVAirPlayService.h"
 #include "ui/CropSelectionWidget.h"
 #include "ui/KeepRatioWidget.h"
 #include "ui/QPVDeviceCtrlBar.h"
@@ -783,29 +785,42 @@ void QPVDeviceWidget::retranslate()
     refreshTitles();
 }
 
+QPVAirPlayClient *QPVDeviceWidget::client() const
+{
+    return m_device ? m_device->client() : nullptr;
+}
+
 QString QPVDeviceWidget::phoneName() const
 {
-    // Wired to the receiver channel on merge: m_device->client()->phoneName().
-    return QString();
+    QPVAirPlayClient *c = client();
+    return c ? c->phoneName() : QString();
 }
 
 uint32_t QPVDeviceWidget::deviceKind() const
 {
-    // Wired to the receiver channel on merge: m_device->client()->deviceKind().
-    return 0;
+    QPVAirPlayClient *c = client();
+    return c ? c->deviceKind() : 0;
 }
 
 void QPVDeviceWidget::notifyFrameSizeChanged()
 {
-    // Wired on merge: emit pvApp()->airplayService()->didAirPlayMirroringFrameSizeChanged(client).
+    QPVAirPlayClient *c = client();
+    QPivoraApplication *app = application();
+    if (c && app && app->airplayService())
+        emit app->airplayService()->didAirPlayMirroringFrameSizeChanged(c);
 }
 
 void QPVDeviceWidget::notifyUserRotated()
 {
-    // Wired on merge: emit pvApp()->airplayService()->didAirPlayMirroringRotated(client, -1, -1).
+    QPVAirPlayClient *c = client();
+    QPivoraApplication *app = application();
+    if (c && app && app->airplayService())
+        emit app->airplayService()->didAirPlayMirroringRotated(c, -1, -1);
 }
 
 void QPVDeviceWidget::closeChannel()
 {
-    // Wired on merge: the client's shutdownDevice, queued, because it deletes this window.
+    // Queued: ending the channel deletes this window, which is still in its close event.
+    if (QPVAirPlayClient *c = client())
+        QMetaObject::invokeMethod(c, "shutdownDevice", Qt::QueuedConnection);
 }

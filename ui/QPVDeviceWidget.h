@@ -14,6 +14,7 @@ struct AVFrame;
 class CropSelectionWidget;
 class KeepRatioWidget;
 class PVDevice;
+class QPVAirPlayClient;
 class QAbstractButton;
 class QKeySequence;
 class QLabel;
@@ -72,6 +73,8 @@ protected:
 
 private:
     friend class QPVDeviceCtrlBar;
+
+    QPVAirPlayClient* client() const;
 
     enum class CropEnd { Confirm, Reset, Cancel };
 

@@ -51,7 +51,7 @@ public:
     }
 };
 
-render::AVFramePtr frameOf(const QSize &size)
+AVFramePtr frameOf(const QSize &size)
 {
     return testframes::toFrame(testframes::quadrants(size), AV_PIX_FMT_YUV420P);
 }
@@ -136,7 +136,7 @@ private:
 
     void showFrame(QPVDeviceWidget *window, const QSize &size)
     {
-        render::AVFramePtr frame = frameOf(size);
+        AVFramePtr frame = frameOf(size);
         QVERIFY(frame);
         window->showFrame(frame.get());
     }
@@ -226,7 +226,7 @@ private slots:
         const QSize before = window->size();
         QTest::ignoreMessage(QtWarningMsg, "Device window was given no frame");
         window->showFrame(nullptr);
-        render::AVFramePtr empty(av_frame_alloc());
+        AVFramePtr empty(av_frame_alloc());
         QTest::ignoreMessage(QtWarningMsg, "Device window ignored a frame of size 0x0");
         window->showFrame(empty.get());
         QCOMPARE(window->frameSize(), QSize(854, 480));
