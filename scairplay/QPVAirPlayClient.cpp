@@ -1,5 +1,7 @@
 #include "scairplay/QPVAirPlayClient.h"
 
+#include "media/pvoaudio.h"
+
 #include "media/PVDevice.h"
 #include "scairplay/QPVAirPlayService.h"
 
@@ -187,29 +189,33 @@ void QPVAirPlayClient::rotationChanged(int oldDir, int newDir)
 
 void QPVAirPlayClient::addAudioSource()
 {
-    m_audioSource = nullptr;
+    std::string name = channelIdUtf8();
+    m_audioSource = pvoAudioAddSource(name.data(), true);
+    if (!m_audioSource)
+        qWarning("No audio mixer source for channel %s; the phone will be silent", name.c_str());
 }
 
 void QPVAirPlayClient::removeAudioSource()
 {
+    if (m_audioSource)
+        pvoAudioRemoveSource(m_audioSource);
     m_audioSource = nullptr;
 }
 
 void QPVAirPlayClient::setAudioSourceFormat(int bitsPerSample, int channels, int sampleRate, uint32_t extra)
 {
-    Q_UNUSED(bitsPerSample)
-    Q_UNUSED(channels)
-    Q_UNUSED(sampleRate)
-    Q_UNUSED(extra)
+    if (m_audioSource && m_audioSource->source)
+        m_audioSource->source->SetFormat(bitsPerSample, channels, sampleRate, extra);
 }
 
 void QPVAirPlayClient::pushAudio(const uint8_t* data, int size, double ptsMicroseconds)
 {
-    Q_UNUSED(data)
-    Q_UNUSED(size)
-    Q_UNUSED(ptsMicroseconds)
+    if (m_audioSource && m_audioSource->source)
+        m_audioSource->source->PushSamples(data, size, ptsMicroseconds, 0);
 }
 
 void QPVAirPlayClient::stopAudioSource()
 {
+    if (m_audioSource && m_audioSource->source)
+        m_audioSource->source->Stop();
 }

@@ -14,6 +14,7 @@
 
 class PVDevice;
 class QPVAirPlayService;
+struct tPvoAudio;
 
 class QPVAirPlayClient : public QObject, public SCAirPlayClient {
     Q_OBJECT
@@ -64,5 +65,5 @@ private:
     mutable std::mutex m_sessionMutex;
     QPointer<PVDevice> m_session;
     bool m_waitingForKeyFrame = true;  // engine thread
-    void* m_audioSource = nullptr;
+    tPvoAudio* m_audioSource = nullptr;
 };
