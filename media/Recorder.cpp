@@ -26,19 +26,22 @@ constexpr AVRational kMicroseconds{1, 1000000};
 constexpr int kMixerRate = 44100;
 constexpr int kMixerChannels = 2;
 constexpr int kMixerFrameBytes = kMixerChannels * 2;
+// The writer is woken once this many packets wait (a quarter of a second of 60 fps video):
+// waking it for every packet costs more CPU than the muxing itself.
+constexpr size_t kWakeBatch = 16;
 
 // The recorder that exists; the mixer's thread reaches it only under this lock, so a recorder
 // being destroyed is never touched.
-QMutex s_currentMutex;
+std::mutex s_currentMutex;
 Recorder* s_current = nullptr;
 
-QMutex s_probeMutex;
+std::mutex s_probeMutex;
 Recorder::FreeSpaceProbe s_freeSpaceProbe;
 
 qint64 bytesAvailable(const QString& folder)
 {
     {
-        QMutexLocker locker(&s_probeMutex);
+        std::unique_lock<std::mutex> locker(s_probeMutex);
         if (s_freeSpaceProbe)
             return s_freeSpaceProbe(folder);
     }
@@ -65,7 +68,7 @@ Recorder::Recorder(const QString& filePath, QObject* parent)
     : QThread(parent)
     , m_filePath(filePath)
 {
-    QMutexLocker locker(&s_currentMutex);
+    std::unique_lock<std::mutex> locker(s_currentMutex);
     if (!s_current)
         s_current = this;
 }
@@ -75,14 +78,14 @@ Recorder::~Recorder()
     if (isRunning())
         stopRecorder();
     close();
-    QMutexLocker locker(&s_currentMutex);
+    std::unique_lock<std::mutex> locker(s_currentMutex);
     if (s_current == this)
         s_current = nullptr;
 }
 
 Recorder* Recorder::current()
 {
-    QMutexLocker locker(&s_currentMutex);
+    std::unique_lock<std::mutex> locker(s_currentMutex);
     return s_current;
 }
 
@@ -104,7 +107,7 @@ QString Recorder::errorMessage(int code)
 
 void Recorder::setFreeSpaceProbe(FreeSpaceProbe probe)
 {
-    QMutexLocker locker(&s_probeMutex);
+    std::unique_lock<std::mutex> locker(s_probeMutex);
     s_freeSpaceProbe = std::move(probe);
 }
 
@@ -136,13 +139,13 @@ bool Recorder::hasAudio() const
 
 bool Recorder::isStarted() const
 {
-    QMutexLocker locker(&m_mutex);
+    std::unique_lock<std::mutex> locker(m_mutex);
     return m_started && m_startTimestamp != AV_NOPTS_VALUE;
 }
 
 bool Recorder::isFailed() const
 {
-    QMutexLocker locker(&m_mutex);
+    std::unique_lock<std::mutex> locker(m_mutex);
     return m_failed;
 }
 
@@ -155,7 +158,7 @@ bool Recorder::failOpen(int code)
         m_output = nullptr;
     }
     if (code == StorageError) {
-        QMutexLocker locker(&m_mutex);
+        std::unique_lock<std::mutex> locker(m_mutex);
         m_failed = true;
     }
     if (code == StorageError)
@@ -219,7 +222,7 @@ bool Recorder::open(const AVCodecParameters* videoParams, const AVCodecParameter
         return failOpen(WriteError);
     }
     {
-        QMutexLocker locker(&m_mutex);
+        std::unique_lock<std::mutex> locker(m_mutex);
         m_started = false;
         m_failed = false;
         m_stopped = false;
@@ -251,14 +254,14 @@ bool Recorder::startRecorder()
         qCritical("No enough space for recording in %s", qUtf8Printable(QFileInfo(m_filePath).absolutePath()));
         m_lastError = StorageError;
         {
-            QMutexLocker locker(&m_mutex);
+            std::unique_lock<std::mutex> locker(m_mutex);
             m_failed = true;
         }
         emit recorderError(StorageError);
         return false;
     }
     {
-        QMutexLocker locker(&m_mutex);
+        std::unique_lock<std::mutex> locker(m_mutex);
         m_startTimestamp = AV_NOPTS_VALUE;
         m_audioClock = AV_NOPTS_VALUE;
     }
@@ -277,7 +280,7 @@ bool Recorder::push(const AVPacket* packet)
 {
     if (!packet)
         return false;
-    QMutexLocker locker(&m_mutex);
+    std::unique_lock<std::mutex> locker(m_mutex);
     if (m_failed || m_stopped)
         return false;
     if (!m_started) {
@@ -296,7 +299,8 @@ bool Recorder::push(const AVPacket* packet)
     if (!clone)
         return false;
     m_packets.push_back(std::move(clone));
-    m_condition.wakeOne();
+    if (m_writerWaiting && m_packets.size() >= kWakeBatch)
+        m_condition.notify_one();
     return true;
 }
 
@@ -307,17 +311,24 @@ void Recorder::stopRecorder()
     if (m_transcoder)
         m_transcoder->stopEncoder();
     {
-        QMutexLocker locker(&m_mutex);
+        std::unique_lock<std::mutex> locker(m_mutex);
         m_stopped = true;
-        m_condition.wakeOne();
+        m_condition.notify_one();
     }
     wait();
+    // The thread's last act is taking the mutex (clearPackets); taking it here orders its
+    // writes before close() in a way race checkers see, which QThread::wait alone is not.
+    std::unique_lock<std::mutex> locker(m_mutex);
 }
 
 void Recorder::close()
 {
     if (isRunning())
         stopRecorder();
+    {
+        // A thread that ended on its own: see stopRecorder().
+        std::unique_lock<std::mutex> locker(m_mutex);
+    }
     if (m_output) {
         bool playable = m_headerWritten;
         if (m_headerWritten) {
@@ -327,7 +338,7 @@ void Recorder::close()
                 qDebug("success record %s", qUtf8Printable(m_filePath));
             } else {
                 qCritical("Failed to write trailer to %s", qUtf8Printable(m_filePath));
-                QMutexLocker locker(&m_mutex);
+                std::unique_lock<std::mutex> locker(m_mutex);
                 m_failed = true;
                 // Matroska stays readable without its index; MP4 does not without its trailer.
                 playable = m_container == MatroskaContainer;
@@ -342,7 +353,7 @@ void Recorder::close()
     }
     delete m_transcoder;
     m_transcoder = nullptr;
-    QMutexLocker locker(&m_mutex);
+    std::unique_lock<std::mutex> locker(m_mutex);
     m_started = false;
 }
 
@@ -355,67 +366,76 @@ void Recorder::removeUnplayableFile(const char* reason)
 void Recorder::fail(int code)
 {
     {
-        QMutexLocker locker(&m_mutex);
+        std::unique_lock<std::mutex> locker(m_mutex);
         m_failed = true;
     }
     emit recorderError(code);
 }
 
-bool Recorder::takePacket(AVPacketPtr& packet)
+// Takes everything queued at once: one lock and at most one wake-up per batch.
+bool Recorder::takePackets(std::deque<AVPacketPtr>& batch)
 {
-    QMutexLocker locker(&m_mutex);
-    while (!m_stopped && m_packets.empty())
-        m_condition.wait(&m_mutex);
-    if (m_packets.empty())
-        return false;
-    packet = std::move(m_packets.front());
-    m_packets.pop_front();
-    return true;
+    std::unique_lock<std::mutex> locker(m_mutex);
+    while (!m_stopped && m_packets.empty()) {
+        m_writerWaiting = true;
+        m_condition.wait(locker);
+        m_writerWaiting = false;
+    }
+    batch.swap(m_packets);
+    return !batch.empty();
 }
 
 void Recorder::run()
 {
     int64_t checked = nowSeconds();
     AVPacketPtr held;
-    AVPacketPtr packet;
+    std::deque<AVPacketPtr> batch;
     bool writing = true;
-    while (writing && takePacket(packet)) {
-        if (!m_headerWritten) {
-            if (packet->pts == AV_NOPTS_VALUE) {
-                if (!handleConfiguration(packet.get())) {
-                    qCritical("Cannot allocate extradata");
-                    fail(WriteError);
-                    break;
-                }
-                continue;
-            }
-            if (!writeHeader()) {
-                qCritical("Failed to write header recorder file");
-                fail(WriteError);
-                break;
-            }
-        }
-        if (held && !writePacket(held.get())) {
-            qCritical("Could not record packet");
-            fail(WriteError);
-            held.reset();
-            break;
-        }
-        held = std::move(packet);
-        if (nowSeconds() - checked >= kCheckIntervalSeconds) {
-            emit recorderCheckKeyFrame();
-            checked = nowSeconds();
-            if (!hasEnoughSpace(m_filePath)) {
-                qCritical("No enough sapce");
-                fail(StorageError);
-                writing = false;
-            }
-        }
+    while (writing && takePackets(batch)) {
+        for (; writing && !batch.empty(); batch.pop_front())
+            writing = writeNext(std::move(batch.front()), held, checked);
     }
     writeHeldPacket(std::move(held));
     stopAudioInput();
     clearPackets();
     qDebug("Recorder thread ended");
+}
+
+// One packet of the writer loop; false ends the recording.
+bool Recorder::writeNext(AVPacketPtr packet, AVPacketPtr& held, int64_t& checked)
+{
+    if (!m_headerWritten) {
+        if (packet->pts == AV_NOPTS_VALUE) {
+            if (!handleConfiguration(packet.get())) {
+                qCritical("Cannot allocate extradata");
+                fail(WriteError);
+                return false;
+            }
+            return true;
+        }
+        if (!writeHeader()) {
+            qCritical("Failed to write header recorder file");
+            fail(WriteError);
+            return false;
+        }
+    }
+    if (held && !writePacket(held.get())) {
+        qCritical("Could not record packet");
+        fail(WriteError);
+        held.reset();
+        return false;
+    }
+    held = std::move(packet);
+    if (nowSeconds() - checked >= kCheckIntervalSeconds) {
+        emit recorderCheckKeyFrame();
+        checked = nowSeconds();
+        if (!hasEnoughSpace(m_filePath)) {
+            qCritical("No enough sapce");
+            fail(StorageError);
+            return false;
+        }
+    }
+    return true;
 }
 
 void Recorder::writeHeldPacket(AVPacketPtr held)
@@ -430,7 +450,7 @@ void Recorder::writeHeldPacket(AVPacketPtr held)
 
 void Recorder::clearPackets()
 {
-    QMutexLocker locker(&m_mutex);
+    std::unique_lock<std::mutex> locker(m_mutex);
     m_packets.clear();
 }
 
@@ -463,7 +483,7 @@ bool Recorder::writePacket(AVPacket* packet)
 {
     int64_t start;
     {
-        QMutexLocker locker(&m_mutex);
+        std::unique_lock<std::mutex> locker(m_mutex);
         start = m_startTimestamp;
     }
     if (packet->pts == AV_NOPTS_VALUE || start == AV_NOPTS_VALUE || packet->pts < start)
@@ -519,7 +539,7 @@ void Recorder::stopAudioInput()
 
 void Recorder::mixerOutput(const uint8_t* data, int length)
 {
-    QMutexLocker locker(&s_currentMutex);
+    std::unique_lock<std::mutex> locker(s_currentMutex);
     if (s_current)
         s_current->queueAudio(data, length);
 }
@@ -569,7 +589,7 @@ void Recorder::encodeAudioBuffer(const QByteArray& bytes)
         return;
     int64_t clock;
     {
-        QMutexLocker locker(&m_mutex);
+        std::unique_lock<std::mutex> locker(m_mutex);
         clock = m_audioClock;
     }
     AVFramePtr frame = makeAVFrame();

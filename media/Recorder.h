@@ -3,11 +3,9 @@
 #include "media/AVPtr.h"
 
 #include <QByteArray>
-#include <QMutex>
 #include <QPointer>
 #include <QString>
 #include <QThread>
-#include <QWaitCondition>
 
 #include <condition_variable>
 #include <deque>
@@ -91,7 +89,8 @@ private:
     void stopAudioInput();
     bool failOpen(int code);
     void fail(int code);
-    bool takePacket(AVPacketPtr& packet);
+    bool takePackets(std::deque<AVPacketPtr>& batch);
+    bool writeNext(AVPacketPtr packet, AVPacketPtr& held, int64_t& checked);
     bool handleConfiguration(const AVPacket* packet);
     bool writeHeader();
     bool writePacket(AVPacket* packet);
@@ -105,10 +104,11 @@ private:
     Container m_container = OtherContainer;
     int m_lastError = NoError;
 
-    mutable QMutex m_mutex;
-    QWaitCondition m_condition;
+    mutable std::mutex m_mutex;
+    std::condition_variable m_condition;
     bool m_stopped = false;
     bool m_failed = false;
+    bool m_writerWaiting = false;
     std::deque<AVPacketPtr> m_packets;
     int64_t m_startTimestamp = AV_NOPTS_VALUE;
     int64_t m_audioClock = AV_NOPTS_VALUE;

@@ -4,6 +4,8 @@
 
 #include <QDebug>
 
+#include <chrono>
+
 extern "C" {
 #include <libavutil/audio_fifo.h>
 #include <libswresample/swresample.h>
@@ -11,7 +13,7 @@ extern "C" {
 
 namespace {
 constexpr AVRational kMicroseconds{1, 1000000};
-constexpr unsigned long kPollMs = 10;
+constexpr std::chrono::milliseconds kPoll(10);
 } // namespace
 
 StreamTranscode::StreamTranscode(QObject* parent)
@@ -36,7 +38,7 @@ void StreamTranscode::setOutput(bool audio, const AVCodecParameters* encoderPara
 
 void StreamTranscode::setSink(Recorder* sink)
 {
-    QMutexLocker locker(&m_mutex);
+    std::unique_lock<std::mutex> locker(m_mutex);
     m_sink = sink;
 }
 
@@ -60,7 +62,7 @@ bool StreamTranscode::startEncoder()
         m_encoder = std::move(encoder);
     }
     {
-        QMutexLocker locker(&m_mutex);
+        std::unique_lock<std::mutex> locker(m_mutex);
         m_stop = false;
         m_accepting = true;
     }
@@ -77,7 +79,7 @@ void StreamTranscode::pushFrame(const AVFrame* frame)
 {
     if (!frame)
         return;
-    QMutexLocker locker(&m_mutex);
+    std::unique_lock<std::mutex> locker(m_mutex);
     if (!m_sink || !m_sink->isStarted() || !m_accepting || m_stop)
         return;
     if (m_encoderClock == AV_NOPTS_VALUE)
@@ -88,22 +90,24 @@ void StreamTranscode::pushFrame(const AVFrame* frame)
         return;
     }
     m_frames.push_back(std::move(clone));
-    m_condition.wakeOne();
+    m_condition.notify_one();
 }
 
 void StreamTranscode::stopEncoder()
 {
     {
-        QMutexLocker locker(&m_mutex);
+        std::unique_lock<std::mutex> locker(m_mutex);
         m_stop = true;
-        m_condition.wakeOne();
+        m_condition.notify_one();
     }
     wait();
+    // Pairs with the lock at the end of run(), so race checkers see the thread's writes first.
+    std::unique_lock<std::mutex> locker(m_mutex);
 }
 
 AVFramePtr StreamTranscode::takeFrame()
 {
-    QMutexLocker locker(&m_mutex);
+    std::unique_lock<std::mutex> locker(m_mutex);
     for (;;) {
         if (!m_frames.empty()) {
             AVFramePtr frame = std::move(m_frames.front());
@@ -116,7 +120,7 @@ AVFramePtr StreamTranscode::takeFrame()
             m_accepting = false;
             return nullptr;
         }
-        m_condition.wait(&m_mutex, kPollMs);
+        m_condition.wait_for(locker, kPoll);
     }
 }
 
@@ -131,6 +135,7 @@ void StreamTranscode::run()
     qDebug("End of StreamTranscode Frames");
     releaseCodecState();
     emit onStreamStop();
+    std::unique_lock<std::mutex> locker(m_mutex);
 }
 
 void StreamTranscode::releaseCodecState()
@@ -267,7 +272,7 @@ void StreamTranscode::drainPackets()
         return;
     Recorder* sink;
     {
-        QMutexLocker locker(&m_mutex);
+        std::unique_lock<std::mutex> locker(m_mutex);
         sink = m_sink;
     }
     while (avcodec_receive_packet(m_encoder.get(), packet.get()) == 0) {

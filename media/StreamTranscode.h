@@ -2,11 +2,11 @@
 
 #include "media/AVPtr.h"
 
-#include <QMutex>
 #include <QThread>
-#include <QWaitCondition>
 
+#include <condition_variable>
 #include <deque>
+#include <mutex>
 
 struct AVAudioFifo;
 struct SwrContext;
@@ -58,8 +58,8 @@ private:
     AVCodecContextPtr m_encoder;
     AVCodecParametersPtr m_openedParams;
     int m_streamIndex = 1;
-    QMutex m_mutex;
-    QWaitCondition m_condition;
+    std::mutex m_mutex;
+    std::condition_variable m_condition;
     bool m_stop = false;
     bool m_accepting = false;
     AVCodecParametersPtr m_encoderParams;
