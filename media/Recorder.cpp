@@ -3,7 +3,6 @@
 #include "media/StreamTranscode.h"
 #include "media/pvoaudio.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -202,7 +201,7 @@ bool Recorder::open(const AVCodecParameters* videoParams, const AVCodecParameter
         m_output = nullptr;
         return failOpen(WriteError);
     }
-    const QByteArray comment = "Recorded by Pivora " + QCoreApplication::applicationVersion().toUtf8();
+    const QByteArray comment = QByteArrayLiteral("Recorded by Pivora " PIVORA_VERSION);
     av_dict_set(&m_output->metadata, "comment", comment.constData(), 0);
 
     for (const AVCodecParameters* params : {videoParams, audioParams}) {

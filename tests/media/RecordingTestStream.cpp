@@ -107,6 +107,8 @@ ProbedFile ProbedFile::read(const QString& path)
     }
     probed.opened = true;
     probed.streams = int(input->nb_streams);
+    if (const AVDictionaryEntry* comment = av_dict_get(input->metadata, "comment", nullptr, 0))
+        probed.comment = QString::fromUtf8(comment->value);
     AVPacketPtr packet = makeAVPacket();
     while (av_read_frame(input, packet.get()) >= 0) {
         const AVStream* stream = input->streams[packet->stream_index];

@@ -22,6 +22,7 @@ struct DeviceTestStream {
 struct ProbedFile {
     bool opened = false;
     int streams = 0;
+    QString comment;
     AVCodecID videoCodec = AV_CODEC_ID_NONE;
     QVector<QByteArray> videoData;
     QVector<int64_t> videoPtsUs;

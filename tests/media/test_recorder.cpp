@@ -144,6 +144,7 @@ private slots:
         const ProbedFile file = ProbedFile::read(path);
         QVERIFY(file.opened);
         QCOMPARE(file.streams, 1);
+        QCOMPARE(file.comment, QStringLiteral("Recorded by Pivora " PIVORA_VERSION));
         QCOMPARE(file.videoCodec, AV_CODEC_ID_H264);
         const int first = firstFrame == 0 ? 0 : 30; // the first key frame at or after firstFrame
         QCOMPARE(file.videoData.size(), m_stream.frames.size() - first);
