@@ -119,14 +119,17 @@ private slots:
     {
         QTest::addColumn<QString>("suffix");
         QTest::addColumn<int>("firstFrame"); // frames before it reach the recorder first
-        QTest::newRow("mp4") << "mp4" << 0;
-        QTest::newRow("mkv") << "mkv" << 0;
-        QTest::newRow("mp4 joined mid-stream") << "mp4" << 10;
+        QTest::addColumn<bool>("staleFrames"); // frames with times already passed come again
+        QTest::newRow("mp4") << "mp4" << 0 << false;
+        QTest::newRow("mkv") << "mkv" << 0 << false;
+        QTest::newRow("mp4 joined mid-stream") << "mp4" << 10 << false;
+        QTest::newRow("mkv with stale frames") << "mkv" << 0 << true;
     }
     void recordsPacketsAsReceived()
     {
         QFETCH(QString, suffix);
         QFETCH(int, firstFrame);
+        QFETCH(bool, staleFrames);
         QTemporaryDir folder;
         const QString path = folder.filePath("clip." + suffix);
         {
@@ -135,8 +138,11 @@ private slots:
             QVERIFY(recorder.open(video.get(), nullptr));
             QVERIFY(recorder.startRecorder());
             recorder.push(m_stream.configPacket().get());
-            for (int i = firstFrame; i < m_stream.frames.size(); ++i)
+            for (int i = firstFrame; i < m_stream.frames.size(); ++i) {
                 recorder.push(m_stream.framePacket(i).get());
+                if (staleFrames && i % 10 == 9)
+                    recorder.push(m_stream.framePacket(i - 5).get());
+            }
             recorder.stopRecorder();
             recorder.close();
             QVERIFY(!recorder.isFailed());
@@ -272,7 +278,9 @@ private slots:
         QVERIFY(device->recording.startRecord(0));
         for (int i = 0; i < 40; ++i)
             device->recording.handleVideoPacket(m_stream.framePacket(i).get());
-        device->recording.handleSizeChanged(H264TestStream::ptsOf(40));
+        // Sizes changing faster than key frames come leave no empty files behind.
+        for (int change = 0; change < 3; ++change)
+            device->recording.handleSizeChanged(H264TestStream::ptsOf(40));
         QVERIFY(device->recording.isRecording());
         for (int i = 40; i < 70; ++i) // frames before the next key frame cannot begin a file
             device->recording.handleVideoPacket(m_stream.framePacket(i).get());
