@@ -54,6 +54,8 @@ public:
     // Prepares the file. False (logged, lastError() set) when it cannot be recorded; on -2 also
     // emits recorderError.
     bool open(const AVCodecParameters* videoParams, const AVCodecParameters* audioParams);
+    // Starts the writer thread and, with sound, the encoder and the mixer tap with its audio
+    // thread. False (lastError() set, -2 also emitted) when the volume is short of space.
     bool startRecorder();
     // Any thread. The caller keeps its packet. Until the first video key frame only that frame
     // (and configuration packets, which carry no time) is accepted.
