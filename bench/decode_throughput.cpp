@@ -5,17 +5,15 @@
 // decode_throughput [--hw] [FILE]
 // Without FILE a 600-frame 1920x1080 60 fps test file is made once with the ffmpeg command.
 
+#include "BenchTestFile.h"
 #include "media/AVPtr.h"
 #include "media/Decoder.h"
 #include "media/Stream.h"
 #include "media/VideoBuffer.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
 
 #include <cstdio>
 #include <vector>
@@ -26,23 +24,6 @@ extern "C" {
 }
 
 namespace {
-
-QString defaultFile()
-{
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    QDir().mkpath(folder);
-    return folder + QStringLiteral("/testsrc2_1080p60_600.mp4");
-}
-
-bool makeTestFile(const QString& path)
-{
-    std::printf("Generating %s with ffmpeg...\n", qPrintable(path));
-    const int code = QProcess::execute(QStringLiteral("ffmpeg"),
-        {"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi",
-         "-i", "testsrc2=size=1920x1080:rate=60", "-frames:v", "600", "-c:v", "libx264",
-         "-preset", "fast", "-bf", "0", "-pix_fmt", "yuv420p", path});
-    return code == 0 && QFileInfo(path).size() > 0;
-}
 
 // The file's video packets in start-code form with microsecond timestamps, as the receiver
 // hands them to the device object.
@@ -162,8 +143,8 @@ int main(int argc, char* argv[])
     const int hardware = args.removeAll(QStringLiteral("--hw")) > 0 ? 1 : 0;
     QString path = args.value(0);
     if (path.isEmpty()) {
-        path = defaultFile();
-        if (!QFileInfo::exists(path) && !makeTestFile(path)) {
+        path = BenchTestFile::defaultFile();
+        if (!BenchTestFile::ensure(path)) {
             std::fprintf(stderr, "Could not generate the test file with ffmpeg\n");
             return 1;
         }

@@ -27,7 +27,7 @@ void collect(AVCodecContext* encoder, AVPacket* packet, QVector<QByteArray>& pic
 
 } // namespace
 
-H264TestStream H264TestStream::encode(int width, int height, int count)
+H264TestStream H264TestStream::encode(int width, int height, int count, int keyInterval)
 {
     H264TestStream stream;
     stream.width = width;
@@ -41,6 +41,11 @@ H264TestStream H264TestStream::encode(int width, int height, int count)
     encoder->pix_fmt = AV_PIX_FMT_YUV420P;
     encoder->time_base = AVRational{1, 60};
     encoder->thread_count = 1;
+    if (keyInterval > 0) {
+        encoder->gop_size = keyInterval;
+        encoder->keyint_min = keyInterval;
+        av_opt_set(encoder->priv_data, "x264-params", "scenecut=0", 0);
+    }
     encoder->flags |= AV_CODEC_FLAG_GLOBAL_HEADER; // parameter sets apart, as a phone sends them
     av_opt_set(encoder->priv_data, "preset", "ultrafast", 0);
     av_opt_set(encoder->priv_data, "tune", "zerolatency", 0);

@@ -12,7 +12,8 @@ struct H264TestStream {
     int width = 0;
     int height = 0;
 
-    static H264TestStream encode(int width, int height, int count);
+    // keyInterval: pictures between key frames; 0 leaves the encoder's default.
+    static H264TestStream encode(int width, int height, int count, int keyInterval = 0);
     static int lumaOf(int index) { return 40 + 6 * index; }
     // Microseconds, as the receiver stamps them.
     static int64_t ptsOf(int index) { return 1000000 + index * 16667; }
