@@ -297,6 +297,7 @@ void QPVDeviceWidget::showFrame(const AVFrame *frame)
         notifyFrameSizeChanged();
     }
     m_render->updateFrame(frame);
+    emit frameShown(frame->pts != AV_NOPTS_VALUE ? frame->pts : frame->best_effort_timestamp);
 }
 
 void QPVDeviceWidget::fitWindow(QSize size, bool shrinkToScreenArea, double aspect)

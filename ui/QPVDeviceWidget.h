@@ -55,6 +55,8 @@ public slots:
 signals:
     // The window became the active window (the phone becomes the Bluetooth subscribed client).
     void didActivate();
+    // A frame went to the renderer; its presentation time in microseconds (for measuring).
+    void frameShown(int64_t pts);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
