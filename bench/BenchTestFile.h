@@ -7,4 +7,8 @@ namespace BenchTestFile {
 QString defaultFile();
 // Makes the file when it is missing; false when ffmpeg could not make it.
 bool ensure(const QString& path);
+
+// Another testsrc2 clip (same encoder settings) of the given size, rate and length, made once.
+QString clipFile(int width, int height, int fps, int frames);
+bool ensureClip(const QString& path, int width, int height, int fps, int frames);
 }

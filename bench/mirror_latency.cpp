@@ -1,0 +1,108 @@
+// Latency from the engine handing over an access unit to its frame reaching the renderer, with
+// one simulated phone streaming a live test picture in real time over loopback.
+
+#include "BenchReceiver.h"
+#include "BenchSystem.h"
+#include "BenchTestFile.h"
+
+#include "scairplay/QPVAirPlayService.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QProcess>
+
+#include <algorithm>
+#include <cstdio>
+#include <numeric>
+
+namespace {
+
+constexpr int kStartTimeoutMs = 30000;
+constexpr int kWarmUpMs = 2000;
+
+double percentile(const std::vector<double>& sorted, double p)
+{
+    if (sorted.empty())
+        return 0.0;
+    const size_t index = std::min(sorted.size() - 1, size_t(p / 100.0 * double(sorted.size() - 1) + 0.5));
+    return sorted[index];
+}
+
+void printFigures(const ChannelFigures& f, double seconds)
+{
+    std::vector<double> sorted = f.latencyMs;
+    std::sort(sorted.begin(), sorted.end());
+    const double mean = sorted.empty() ? 0.0 : std::accumulate(sorted.begin(), sorted.end(), 0.0) / double(sorted.size());
+    const int64_t dropped = std::max<int64_t>(0, f.units - f.shown);
+    std::printf("access units received: %lld (%.1f/s)\n", static_cast<long long>(f.units), double(f.units) / seconds);
+    std::printf("frames shown:          %lld (%.1f/s), latency samples %lld\n", static_cast<long long>(f.shown),
+                double(f.shown) / seconds, static_cast<long long>(f.matched));
+    std::printf("frames dropped:        %lld (%.2f %%)\n", static_cast<long long>(dropped),
+                f.units > 0 ? 100.0 * double(dropped) / double(f.units) : 0.0);
+    std::printf("latency ms: p50 %.2f  p95 %.2f  p99 %.2f  mean %.2f  max %.2f  (target p50 < 16.7)\n",
+                percentile(sorted, 50), percentile(sorted, 95), percentile(sorted, 99), mean,
+                sorted.empty() ? 0.0 : sorted.back());
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("pivora-bench"));
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addOption({"seconds", "Measured time (default 20).", "seconds", "20"});
+    parser.addOption({"pattern", "Phone picture WxH@FPS (default 1920x1080@60).", "pattern", "1920x1080@60"});
+    parser.addOption({"clip", "Phone sends the prepared 1920x1080 60 fps clip instead of encoding a live pattern."});
+    parser.process(app);
+    const int seconds = std::max(1, parser.value("seconds").toInt());
+    QStringList source{"--pattern", parser.value("pattern")};
+    if (parser.isSet("clip")) {
+        const QString clip = BenchTestFile::defaultFile();
+        if (!BenchTestFile::ensure(clip)) {
+            std::fprintf(stderr, "could not make %s\n", qPrintable(clip));
+            return 1;
+        }
+        source = QStringList{"--file", clip};
+    }
+
+    BenchReceiver receiver;
+    if (!receiver.start()) {
+        std::fprintf(stderr, "the receiver service did not start\n");
+        return 1;
+    }
+    receiver.tap().setRecordLatency(true);
+
+    QProcess phone;
+    phone.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    const int phoneSeconds = seconds + 10;
+    const QStringList args{"--port", QString::number(receiver.port()), "--id", "latency", "--name", "latency",
+                           "--kind", "4", "--duration", QString::number(phoneSeconds)};
+    phone.start(BenchSystem::castProgram(), args + source);
+    if (!phone.waitForStarted()) {
+        std::fprintf(stderr, "%s did not start\n", qPrintable(BenchSystem::castProgram()));
+        return 1;
+    }
+    if (!BenchSystem::runUntil([&] { return receiver.phonesShowing() == 1; }, kStartTimeoutMs)) {
+        std::fprintf(stderr, "the phone's first frame did not arrive\n");
+        return 1;
+    }
+    BenchSystem::runFor(kWarmUpMs);
+
+    std::printf("%s %s, %d s measured, load average before: %s\n", qPrintable(source[0]), qPrintable(source[1]), seconds,
+                qPrintable(BenchSystem::loadAverage()));
+    receiver.tap().reset();
+    const double cpuBefore = BenchSystem::cpuSeconds();
+    BenchSystem::runFor(seconds * 1000);
+    const double cpu = BenchSystem::cpuSeconds() - cpuBefore;
+    const QMap<QString, ChannelFigures> figures = receiver.tap().figures();
+
+    printFigures(figures.value("latency"), seconds);
+    std::printf("receiver CPU: %.0f %% of one core; load average after: %s\n", 100.0 * cpu / seconds,
+                qPrintable(BenchSystem::loadAverage()));
+
+    phone.terminate();
+    phone.waitForFinished(5000);
+    return 0;
+}

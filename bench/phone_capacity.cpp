@@ -1,0 +1,194 @@
+// How many simultaneous phones the receiver shows at full rate, and what each costs in memory:
+// N simulated phones (one pivora-cast --phones N) mirror into one receiver with a window each,
+// for N = 1, 2, 4, 6, 8, 10, ... until the slowest phone stays below 90 % of its rate.
+
+#include "BenchReceiver.h"
+#include "BenchSystem.h"
+#include "BenchTestFile.h"
+
+#include "scairplay/QPVAirPlayService.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QProcess>
+
+#include <algorithm>
+#include <cstdio>
+#include <limits>
+
+namespace {
+
+constexpr int kStartTimeoutMs = 60000;
+constexpr int kWarmUpMs = 3000;
+constexpr int kClipFrames = 300;
+constexpr double kSustainedShare = 0.9;
+
+struct RoundResult {
+    int phones = 0;
+    int showing = 0;
+    double minFps = 0.0;
+    double meanFps = 0.0;
+    double meanReceivedFps = 0.0;
+    int64_t dropped = 0;
+    int64_t units = 0;
+    long rssKiB = 0;
+    double cpuPercent = 0.0;
+    QString load;
+    bool sustained = false;
+};
+
+struct Setup {
+    int width = 1280;
+    int height = 720;
+    int fps = 30;
+    int seconds = 15;
+    QString clip;  // empty: live pattern encoded by the phones
+};
+
+QStringList phoneArguments(const Setup& setup, int port, int phones, int round)
+{
+    QStringList args{"--port", QString::number(port), "--id", QStringLiteral("cap%1").arg(round), "--kind", "4",
+                     "--phones", QString::number(phones), "--duration", QString::number(setup.seconds + 30)};
+    if (setup.clip.isEmpty())
+        args << "--pattern" << QStringLiteral("%1x%2@%3").arg(setup.width).arg(setup.height).arg(setup.fps);
+    else
+        args << "--file" << setup.clip;
+    return args;
+}
+
+void stopPhones(QProcess& phones, BenchReceiver& receiver)
+{
+    phones.terminate();
+    if (!phones.waitForFinished(5000)) {
+        phones.kill();
+        phones.waitForFinished(5000);
+    }
+    BenchSystem::runUntil([&] { return receiver.service()->channelCount() == 0; }, 20000);
+    BenchSystem::runFor(1000);  // windows are deleted later from the event loop
+}
+
+RoundResult runRound(const Setup& setup, BenchReceiver& receiver, int phones, int round)
+{
+    RoundResult r;
+    r.phones = phones;
+    QProcess cast;
+    cast.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    cast.setStandardOutputFile(QProcess::nullDevice());
+    cast.start(BenchSystem::castProgram(), phoneArguments(setup, receiver.port(), phones, round));
+    if (!cast.waitForStarted()) {
+        std::fprintf(stderr, "%s did not start\n", qPrintable(BenchSystem::castProgram()));
+        return r;
+    }
+    BenchSystem::runUntil([&] { return receiver.phonesShowing() == phones; }, kStartTimeoutMs);
+    BenchSystem::runFor(kWarmUpMs);
+
+    receiver.tap().reset();
+    const double cpuBefore = BenchSystem::cpuSeconds();
+    BenchSystem::runFor(setup.seconds * 1000);
+    r.cpuPercent = 100.0 * (BenchSystem::cpuSeconds() - cpuBefore) / setup.seconds;
+    r.rssKiB = BenchSystem::residentKiB();
+    r.load = BenchSystem::loadAverage();
+    r.showing = receiver.phonesShowing();
+
+    const QMap<QString, ChannelFigures> figures = receiver.tap().figures();
+    const QString prefix = QStringLiteral("cap%1").arg(round);
+    double sumFps = 0.0;
+    double sumReceived = 0.0;
+    int counted = 0;
+    r.minFps = std::numeric_limits<double>::max();
+    for (auto it = figures.cbegin(); it != figures.cend(); ++it) {
+        if (!it.key().startsWith(prefix))
+            continue;
+        const double fps = double(it->shown) / setup.seconds;
+        r.minFps = std::min(r.minFps, fps);
+        sumFps += fps;
+        sumReceived += double(it->units) / setup.seconds;
+        r.units += it->units;
+        r.dropped += std::max<int64_t>(0, it->units - it->shown);
+        ++counted;
+    }
+    // A phone that never connected counts as showing nothing.
+    if (counted < phones)
+        r.minFps = 0.0;
+    r.meanFps = counted > 0 ? sumFps / counted : 0.0;
+    r.meanReceivedFps = counted > 0 ? sumReceived / counted : 0.0;
+    r.sustained = r.minFps >= kSustainedShare * setup.fps;
+    stopPhones(cast, receiver);
+    return r;
+}
+
+QList<int> phoneCounts(const QString& given)
+{
+    QList<int> counts;
+    for (const QString& part : given.split(',', Qt::SkipEmptyParts)) {
+        const int n = part.trimmed().toInt();
+        if (n > 0)
+            counts << n;
+    }
+    return counts;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("pivora-bench"));
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addOption({"seconds", "Measured time per round (default 15).", "seconds", "15"});
+    parser.addOption({"counts", "Phone counts to try, in order (default 1,2,4,6,8,10,12,14,16).", "list",
+                      "1,2,4,6,8,10,12,14,16"});
+    parser.addOption({"live", "Phones encode a live pattern instead of sending a prepared clip."});
+    parser.addOption({"all", "Run every count even after the first that falls short."});
+    parser.process(app);
+
+    Setup setup;
+    setup.seconds = std::max(1, parser.value("seconds").toInt());
+    if (!parser.isSet("live")) {
+        setup.clip = BenchTestFile::clipFile(setup.width, setup.height, setup.fps, kClipFrames);
+        if (!BenchTestFile::ensureClip(setup.clip, setup.width, setup.height, setup.fps, kClipFrames)) {
+            std::fprintf(stderr, "could not make %s\n", qPrintable(setup.clip));
+            return 1;
+        }
+    }
+
+    BenchReceiver receiver;
+    if (!receiver.start()) {
+        std::fprintf(stderr, "the receiver service did not start\n");
+        return 1;
+    }
+    BenchSystem::runFor(1000);
+    const long baseKiB = BenchSystem::residentKiB();
+    std::printf("%dx%d@%d phones (%s), %d s measured per round, idle receiver RSS %.1f MiB\n", setup.width,
+                setup.height, setup.fps, setup.clip.isEmpty() ? "live pattern" : "prepared clip", setup.seconds,
+                baseKiB / 1024.0);
+    std::printf("%6s %8s %8s %8s %8s %9s %10s %10s %7s %4s  %s\n", "phones", "min fps", "mean fps", "recv fps",
+                "dropped", "RSS MiB", "MiB/phone", "MiB/added", "CPU %", "ok", "load average");
+    std::fflush(stdout);
+
+    int round = 0;
+    int capacity = 0;
+    // The first phone also pays one-time costs (decoder, window system); later ones show the
+    // marginal cost over the previous round.
+    long previousKiB = baseKiB;
+    int previousPhones = 0;
+    for (int phones : phoneCounts(parser.value("counts"))) {
+        const RoundResult r = runRound(setup, receiver, phones, ++round);
+        const double perPhoneMiB = (r.rssKiB - baseKiB) / 1024.0 / phones;
+        const double addedMiB =
+            phones > previousPhones ? (r.rssKiB - previousKiB) / 1024.0 / (phones - previousPhones) : 0.0;
+        previousKiB = r.rssKiB;
+        previousPhones = phones;
+        std::printf("%6d %8.1f %8.1f %8.1f %8lld %9.1f %10.1f %10.1f %7.0f %4s  %s\n", r.phones, r.minFps, r.meanFps,
+                    r.meanReceivedFps, static_cast<long long>(r.dropped), r.rssKiB / 1024.0, perPhoneMiB, addedMiB,
+                    r.cpuPercent, r.sustained ? "yes" : "no", qPrintable(r.load));
+        std::fflush(stdout);
+        if (r.sustained)
+            capacity = phones;
+        else if (!parser.isSet("all"))
+            break;
+    }
+    std::printf("phones shown at >= %.0f %% of %d fps: %d (target 8)\n", 100 * kSustainedShare, setup.fps, capacity);
+    return 0;
+}
