@@ -172,11 +172,11 @@ int BenchReceiver::port() const
     return m_service->ports()[0];
 }
 
-int BenchReceiver::phonesShowing() const
+int BenchReceiver::phonesShowing(const QString& prefix) const
 {
     int count = 0;
-    for (bool showing : m_showing)
-        count += showing ? 1 : 0;
+    for (auto it = m_showing.cbegin(); it != m_showing.cend(); ++it)
+        count += it.value() && it.key().startsWith(prefix) ? 1 : 0;
     return count;
 }
 

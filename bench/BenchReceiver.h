@@ -95,8 +95,9 @@ public:
     int port() const;
     QPVAirPlayService* service() const { return m_service.get(); }
     CallbackTap& tap() { return *m_tap; }
-    // Phones whose window has shown at least one frame.
-    int phonesShowing() const;
+    // Phones (channel id starting with the prefix) whose window has shown at least one frame.
+    // Phones that have gone may still be counted: give each run its own prefix.
+    int phonesShowing(const QString& prefix = QString()) const;
 
 private slots:
     void newChannel(QPVAirPlayClient* client);

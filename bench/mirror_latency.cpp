@@ -33,12 +33,13 @@ void printFigures(const ChannelFigures& f, double seconds)
     std::vector<double> sorted = f.latencyMs;
     std::sort(sorted.begin(), sorted.end());
     const double mean = sorted.empty() ? 0.0 : std::accumulate(sorted.begin(), sorted.end(), 0.0) / double(sorted.size());
-    const int64_t dropped = std::max<int64_t>(0, f.units - f.shown);
+    const int64_t notShown = std::max<int64_t>(0, f.units - f.shown);
     std::printf("access units received: %lld (%.1f/s)\n", static_cast<long long>(f.units), double(f.units) / seconds);
     std::printf("frames shown:          %lld (%.1f/s), latency samples %lld\n", static_cast<long long>(f.shown),
                 double(f.shown) / seconds, static_cast<long long>(f.matched));
-    std::printf("frames dropped:        %lld (%.2f %%)\n", static_cast<long long>(dropped),
-                f.units > 0 ? 100.0 * double(dropped) / double(f.units) : 0.0);
+    // Either overwritten before the display took them or still queued when the time was up.
+    std::printf("frames not shown:      %lld (%.2f %%)\n", static_cast<long long>(notShown),
+                f.units > 0 ? 100.0 * double(notShown) / double(f.units) : 0.0);
     std::printf("latency ms: p50 %.2f  p95 %.2f  p99 %.2f  mean %.2f  max %.2f  (target p50 < 16.7)\n",
                 percentile(sorted, 50), percentile(sorted, 95), percentile(sorted, 99), mean,
                 sorted.empty() ? 0.0 : sorted.back());

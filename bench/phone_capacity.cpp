@@ -45,9 +45,15 @@ struct Setup {
     QString clip;  // empty: live pattern encoded by the phones
 };
 
+// Channel ids of one round: "r<round>p", "r<round>p-1", ...; no round's prefix starts another's.
+QString channelPrefix(int round)
+{
+    return QStringLiteral("r%1p").arg(round);
+}
+
 QStringList phoneArguments(const Setup& setup, int port, int phones, int round)
 {
-    QStringList args{"--port", QString::number(port), "--id", QStringLiteral("cap%1").arg(round), "--kind", "4",
+    QStringList args{"--port", QString::number(port), "--id", channelPrefix(round), "--kind", "4",
                      "--phones", QString::number(phones), "--duration", QString::number(setup.seconds + 30)};
     if (setup.clip.isEmpty())
         args << "--pattern" << QStringLiteral("%1x%2@%3").arg(setup.width).arg(setup.height).arg(setup.fps);
@@ -79,7 +85,8 @@ RoundResult runRound(const Setup& setup, BenchReceiver& receiver, int phones, in
         std::fprintf(stderr, "%s did not start\n", qPrintable(BenchSystem::castProgram()));
         return r;
     }
-    BenchSystem::runUntil([&] { return receiver.phonesShowing() == phones; }, kStartTimeoutMs);
+    const QString prefix = channelPrefix(round);
+    BenchSystem::runUntil([&] { return receiver.phonesShowing(prefix) == phones; }, kStartTimeoutMs);
     BenchSystem::runFor(kWarmUpMs);
 
     receiver.tap().reset();
@@ -88,10 +95,9 @@ RoundResult runRound(const Setup& setup, BenchReceiver& receiver, int phones, in
     r.cpuPercent = 100.0 * (BenchSystem::cpuSeconds() - cpuBefore) / setup.seconds;
     r.rssKiB = BenchSystem::residentKiB();
     r.load = BenchSystem::loadAverage();
-    r.showing = receiver.phonesShowing();
+    r.showing = receiver.phonesShowing(prefix);
 
     const QMap<QString, ChannelFigures> figures = receiver.tap().figures();
-    const QString prefix = QStringLiteral("cap%1").arg(round);
     double sumFps = 0.0;
     double sumReceived = 0.0;
     int counted = 0;
