@@ -222,7 +222,14 @@ private slots:
     void badFramesAreIgnored()
     {
         QPVDeviceWidget *window = shownWindow();
-        showFrame(window, QSize(854, 480));
+        qRegisterMetaType<int64_t>("int64_t");
+        QSignalSpy shown(window, &QPVDeviceWidget::frameShown);
+        AVFramePtr good = frameOf(QSize(854, 480));
+        QVERIFY(good);
+        good->pts = 4200;
+        window->showFrame(good.get());
+        QCOMPARE(shown.count(), 1);
+        QCOMPARE(shown.at(0).at(0).value<int64_t>(), int64_t(4200));
         const QSize before = window->size();
         QTest::ignoreMessage(QtWarningMsg, "Device window was given no frame");
         window->showFrame(nullptr);
@@ -231,6 +238,7 @@ private slots:
         window->showFrame(empty.get());
         QCOMPARE(window->frameSize(), QSize(854, 480));
         QCOMPARE(window->size(), before);
+        QCOMPARE(shown.count(), 1);  // nothing reached the renderer
     }
 
     void phoneRotation_data()
