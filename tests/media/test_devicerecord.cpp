@@ -68,6 +68,7 @@ private slots:
     void init();
     void cleanup();
     void recordSplitsOnSizeChange();
+    void recordClockFollowsTheDevice();
     void recordFailureUnchecksTheButton_data();
     void recordFailureUnchecksTheButton();
     void screenshotIsCutAndTurnedAsShown();
@@ -180,6 +181,28 @@ void TestDeviceRecord::recordSplitsOnSizeChange()
             QCOMPARE(hashOf(file.videoData[i]), hashOf(sent[f]->frames[i]));
         QCOMPARE(file.videoPtsUs.first(), int64_t(0));
     }
+}
+
+void TestDeviceRecord::recordClockFollowsTheDevice()
+{
+    settle();
+    QPushButton* record = button("btnRecord");
+    auto* clock = m_window->findChild<QLabel*>("labelRecord");
+    record->click();
+    QVERIFY(record->isChecked());
+    QCOMPARE(record->toolTip(), QString("Stop Record"));
+    QTRY_VERIFY_WITH_TIMEOUT(clock->text() != "00:00:00", kWaitMs);
+    QVERIFY(clock->text().startsWith("00:00:0"));
+
+    // A write failure ends the recording behind the bar's back: the bar follows at its next tick.
+    AlertCatcher alert;
+    alert.arm();
+    m_session->reportRecordError(-1);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_session->isRecording(), kWaitMs);
+    QCOMPARE(alert.detail, QString("Writing file error."));
+    QTRY_VERIFY_WITH_TIMEOUT(!record->isChecked(), kWaitMs);
+    QCOMPARE(clock->text(), QString("00:00:00"));
+    QCOMPARE(record->toolTip(), QString("Start Record"));
 }
 
 void TestDeviceRecord::recordFailureUnchecksTheButton_data()
