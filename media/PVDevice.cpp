@@ -4,11 +4,16 @@
 #include "app/QPivoraApplication.h"
 #include "media/AVPtr.h"
 #include "media/Decoder.h"
+#include "media/DeviceRecording.h"
+#include "media/Recorder.h"
 #include "media/Stream.h"
 #include "media/VideoBuffer.h"
+#include "render/QRenderWidget.h"
 #include "scairplay/QPVAirPlayClient.h"
+#include "scairplay/CAirPlayEx.h"
 #include "scairplay/QPVAirPlayService.h"
 #include "ui/QEAlertDialog.h"
+#include "ui/QEToast.h"
 #include "ui/QPVDeviceWidget.h"
 
 #include <QCoreApplication>
@@ -18,6 +23,7 @@
 #include <QUrl>
 
 extern "C" {
+#include <libavcodec/codec_par.h>
 #include <libavutil/frame.h>
 #include <libavutil/pixfmt.h>
 }
@@ -30,6 +36,8 @@ constexpr int kCenterMode = 1;
 constexpr int kFirstWindowX = 100;
 constexpr int kWindowStepX = 80;
 constexpr int kWindowY = 50;
+// Kind 2 phones send a key frame only when asked; a recording needs one to begin a file.
+constexpr uint32_t kKeyFrameOnRequestKind = 2;
 constexpr uint32_t kAndroidKind = 3;
 constexpr uint32_t kNoControlKind = 4;
 const char kGraphicsHelpUrl[] = "https://www.pivora.app/help/graphics";
@@ -60,6 +68,9 @@ PVDevice::PVDevice(QPVAirPlayClient* client)
     connect(this, &PVDevice::destroyBtDevice, this, &PVDevice::onDestroyBtDevice, queued);
     connect(this, &PVDevice::deliverMediaPacket, this, &PVDevice::onMediaPacket, queued);
 
+    // Before the window: its control bar asks for the recording state at once.
+    setupRecording();
+
     // The controller is created here with the client's device kind and handed the
     // "KBMapping" settings (mouse sensitivity, shooting-mode shortcut).
 
@@ -74,12 +85,45 @@ PVDevice::PVDevice(QPVAirPlayClient* client)
     connect(this, &PVDevice::volumeMuteChanged, this, &PVDevice::onVolumeMuteChanged, queued);
 }
 
+void PVDevice::setupRecording()
+{
+    m_recording = new DeviceRecording(this);
+    if (QPivoraApplication* app = application())
+        m_recording->setSettings(app->settings());
+    DeviceRecording::Hooks hooks;
+    hooks.videoParameters = [this](AVCodecParameters* out) { return copyVideoParameters(out); };
+    if (m_client && m_client->deviceKind() == kKeyFrameOnRequestKind)
+        hooks.requestKeyFrame = [this] { requestKeyFrame(); };
+    hooks.showAlert = [this](const QString& title, const QString& text) {
+        QEAlertDialog::run(m_widget.data(), title, text, QEAlertDialog::ModeAccept);
+    };
+    hooks.showToast = [this](const QString& text) {
+        if (m_widget)
+            QEToast::showText(m_widget.data(), text);
+    };
+    m_recording->setHooks(std::move(hooks));
+}
+
+bool PVDevice::copyVideoParameters(AVCodecParameters* out) const
+{
+    const AVCodecParameters* current = m_client ? m_client->videoParameters() : nullptr;
+    return current && avcodec_parameters_copy(out, current) >= 0;
+}
+
+void PVDevice::requestKeyFrame() const
+{
+    if (!m_client)
+        return;
+    if (CAirPlayEx* engine = m_client->airplayService()->engine())
+        engine->RequestKeyFrame(static_cast<void*>(m_client.data()));
+}
+
 PVDevice::~PVDevice()
 {
     // Calls still queued for this object carry packets that are ours to free.
     m_closing = true;
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
-    // A running recording is closed here first, once recording exists.
+    m_recording->stopRecord(true);
     teardownVideo();
     disconnect(this, nullptr, this, nullptr);
     delete m_widget.data();
@@ -95,6 +139,44 @@ QPVAirPlayClient* PVDevice::client() const
 QPVDeviceWidget* PVDevice::deviceWidget() const
 {
     return m_widget.data();
+}
+
+bool PVDevice::isRecording() const
+{
+    return m_recording->isRecording();
+}
+
+int PVDevice::recordingSeconds() const
+{
+    return m_recording->recordingSeconds();
+}
+
+bool PVDevice::startRecord(qint64 startPts)
+{
+    return m_recording->startRecord(startPts);
+}
+
+void PVDevice::stopRecord(bool forgetName)
+{
+    m_recording->stopRecord(forgetName);
+}
+
+void PVDevice::reportRecordError(int code)
+{
+    m_recording->reportRecordError(code);
+}
+
+void PVDevice::screenshot()
+{
+    if (!m_videoBuffer || !m_widget)
+        return;
+    AVFramePtr frame;
+    m_videoBuffer->lock();
+    if (const AVFrame* shown = m_videoBuffer->peekFrame())
+        frame.reset(av_frame_clone(shown));
+    m_videoBuffer->unlock();
+    const QRenderWidget* render = m_widget->renderWidget();
+    m_recording->screenshot(frame.get(), render->cropRect(), render->rotation());
 }
 
 void PVDevice::showFPS(bool on)
@@ -164,9 +246,12 @@ void PVDevice::onMediaPacket(int mediaType, AVPacket* packet, AVPacket* rawPacke
     // Both packets are ours, whatever happens below.
     AVPacketPtr converted(packet);
     AVPacketPtr raw(rawPacket);
-    if (mediaType == kVideoMedia && converted && m_stream && !m_closing)
+    if (mediaType != kVideoMedia || m_closing)
+        return;
+    if (converted && m_stream)
         m_stream->enqueue(converted.get());
-    // A running recording gets the raw packet here (and splits its file when due).
+    // The recording takes its own clone, and splits its file when due.
+    m_recording->handleVideoPacket(raw.get());
     // Phone sound goes to the mixer from the client; audio packets (type 1) end here.
 }
 
@@ -229,9 +314,10 @@ void PVDevice::showHardwareDecodingTip()
     alert->show();
 }
 
-void PVDevice::onMirroringSizeChanged(QSize, int64_t)
+void PVDevice::onMirroringSizeChanged(QSize, int64_t timestamp)
 {
-    // A running recording continues in a new numbered file here.
+    if (!m_closing)
+        m_recording->handleSizeChanged(timestamp);
 }
 
 void PVDevice::onMirroringRotated(int, int dir)

@@ -11,9 +11,11 @@
 #include <atomic>
 #include <cstdint>
 
+struct AVCodecParameters;
 struct AVFrame;
 struct AVPacket;
 class Decoder;
+class DeviceRecording;
 class QKeyEvent;
 class QMouseEvent;
 class QPVAirPlayClient;
@@ -22,9 +24,9 @@ class QWheelEvent;
 class Stream;
 class VideoBuffer;
 
-// One mirrored phone while it is connected: its window, its video path and (later) its
-// recorder and control. Lives on the GUI thread; the client emits its signals from the
-// receiver engine's threads and every one of them reaches a handler here queued.
+// One mirrored phone while it is connected: its window, its video path, its recordings and
+// (later) its control. Lives on the GUI thread; the client emits its signals from the receiver
+// engine's threads and every one of them reaches a handler here queued.
 class PVDevice : public QObject, public ISCBluetoothDeviceDelegate {
     Q_OBJECT
 public:
@@ -35,12 +37,20 @@ public:
     QPVDeviceWidget* deviceWidget() const;
 
     bool isMuted() const { return m_muted; }
-    bool isRecording() const { return false; }
-    int recordingSeconds() const { return 0; }
+    bool isRecording() const;
+    // Whole seconds of the current recording file; 0 when not recording.
+    int recordingSeconds() const;
     // Whether mouse and keyboard input on the window is handed on to the phone.
     bool acceptsInput() const { return false; }
 
     void showFPS(bool on);
+
+    // Saves the picture on screen, cut and turned as shown, as a PNG in the save folder.
+    void screenshot();
+    // False when no recording runs afterwards; the user has been told why.
+    bool startRecord(qint64 startPts);
+    void stopRecord(bool forgetName);
+    void reportRecordError(int code);
 
     void bluetoothDeviceDisconnect(ISCBluetoothDevice* device, int flag) override;
     void bluetoothDeviceConnectionChanged(ISCBluetoothDevice* device, bool connected) override;
@@ -88,6 +98,9 @@ private:
     void unbindBluetooth();
     void onWindowActivated();
     static bool isHardwareFrame(const AVFrame* frame);
+    void setupRecording();
+    bool copyVideoParameters(AVCodecParameters* out) const;
+    void requestKeyFrame() const;
 
     const void* m_btDeviceRecord = nullptr;
     bool m_btBound = false;
@@ -96,6 +109,8 @@ private:
     QPointer<Decoder> m_decoder;
     QPointer<Stream> m_stream;
     VideoBuffer* m_videoBuffer = nullptr;
+    // Record file name, settings, recorder and split rule; a child of this object.
+    DeviceRecording* m_recording = nullptr;
     // Read by the client on the receiver engine's threads.
     std::atomic<bool> m_muted{false};
     bool m_firstFrame = true;

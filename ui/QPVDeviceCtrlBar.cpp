@@ -204,20 +204,21 @@ void QPVDeviceCtrlBar::didClickTopmost()
 
 void QPVDeviceCtrlBar::didClickCapture()
 {
-    // The device object's screenshot() is called here once screenshots exist.
+    if (PVDevice *dev = device())
+        dev->screenshot();
 }
 
 void QPVDeviceCtrlBar::didClickRecord()
 {
+    PVDevice *dev = device();
     if (m_btnRecord->isChecked()) {
-        // The device object's startRecord(0) decides this once recording exists.
-        const bool started = false;
-        if (started)
+        if (dev && dev->startRecord(0))
             m_recordTimer.start();
         else
             m_btnRecord->setChecked(false);
     } else {
-        // The device object's stopRecord(true) is called here once recording exists.
+        if (dev)
+            dev->stopRecord(true);
         resetRecordClock();
     }
     refresh();
