@@ -12,11 +12,15 @@ extern "C" {
 namespace {
 // swscale's vector code may store a few bytes past the end of the last output row.
 constexpr int kConverterSlack = 64;
+// It also converts rows in blocks of 8 pixels and leaves the last partial block out (dark
+// columns at the right edge) unless the row has room for a whole one; rows are padded to this.
+constexpr qsizetype kRowAlignment = 64;
 
-// An RGB32 picture whose buffer carries that slack; freed when the last copy goes.
+// An RGB32 picture whose rows and buffer carry that room; freed when the last copy goes.
 QImage convertibleImage(const QSize &size)
 {
-    const qsizetype bytesPerLine = qsizetype(size.width()) * 4;
+    const qsizetype bytesPerLine =
+        (qsizetype(size.width()) * 4 + kRowAlignment - 1) / kRowAlignment * kRowAlignment;
     void *data = av_malloc(size_t(bytesPerLine) * size_t(size.height()) + kConverterSlack);
     if (!data)
         return QImage();

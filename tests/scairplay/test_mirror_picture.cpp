@@ -1,0 +1,381 @@
+// A phone (pivora-cast) streams an MP4 of a still four-colour picture into the receiver; the
+// device window must show what a plain decode of that file shows, with both render engines,
+// and its picture area must follow the stream's shape.
+
+#include "app/PVSettings.h"
+#include "app/QPivoraApplication.h"
+#include "media/AVPtr.h"
+#include "media/PVDevice.h"
+#include "render/QRenderWidget.h"
+#include "scairplay/QPVAirPlayClient.h"
+#include "scairplay/QPVAirPlayService.h"
+#include "ui/QPVDeviceWidget.h"
+
+#include <QPointer>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/opt.h>
+#include <libswscale/swscale.h>
+}
+
+namespace {
+
+constexpr int kWaitMs = 60000;
+// Long enough that the phone is still streaming however slowly the checks run; the test ends
+// the session itself once the picture has been seen.
+constexpr int kFileFps = 5;
+constexpr int kFileSeconds = 150;
+// Per channel, for YUV-to-RGB rounding in the shader or swscale and bilinear sampling.
+constexpr int kTolerance = 12;
+// Pixels either side of an inner colour edge that blend two regions (chroma is subsampled).
+constexpr int kEdgeBand = 4;
+
+struct Yuv {
+    uint8_t y, u, v;
+};
+// Moderate colours: no channel clips, so any conversion rounding stays small.
+constexpr Yuv kQuadrants[4] = {{90, 110, 170}, {150, 90, 100}, {70, 170, 120}, {180, 128, 128}};
+
+// Inner edges of the quadrants: even, so each chroma sample covers one colour only.
+QPoint quadrantSplit(const QSize& size)
+{
+    return QPoint(size.width() / 2 & ~1, size.height() / 2 & ~1);
+}
+
+void paintQuadrants(AVFrame* frame)
+{
+    const QPoint split = quadrantSplit(QSize(frame->width, frame->height));
+    for (int y = 0; y < frame->height; ++y)
+        for (int x = 0; x < frame->width; ++x) {
+            const Yuv& c = kQuadrants[(y >= split.y() ? 2 : 0) + (x >= split.x() ? 1 : 0)];
+            frame->data[0][y * frame->linesize[0] + x] = c.y;
+            if (x % 2 == 0 && y % 2 == 0) {
+                frame->data[1][y / 2 * frame->linesize[1] + x / 2] = c.u;
+                frame->data[2][y / 2 * frame->linesize[2] + x / 2] = c.v;
+            }
+        }
+}
+
+struct OutputFormatDeleter {
+    void operator()(AVFormatContext* context) const
+    {
+        if (context->pb)
+            avio_closep(&context->pb);
+        avformat_free_context(context);
+    }
+};
+using AVFormatOutputPtr = std::unique_ptr<AVFormatContext, OutputFormatDeleter>;
+
+bool writePackets(AVCodecContext* encoder, AVFormatContext* muxer, AVStream* stream, const AVFrame* frame)
+{
+    if (avcodec_send_frame(encoder, frame) < 0)
+        return false;
+    AVPacketPtr packet = makeAVPacket();
+    for (;;) {
+        const int rc = avcodec_receive_packet(encoder, packet.get());
+        if (rc == AVERROR(EAGAIN) || rc == AVERROR_EOF)
+            return true;
+        if (rc < 0)
+            return false;
+        av_packet_rescale_ts(packet.get(), encoder->time_base, stream->time_base);
+        packet->stream_index = stream->index;
+        if (av_interleaved_write_frame(muxer, packet.get()) < 0)
+            return false;
+    }
+}
+
+// An MP4 whose H.264 track repeats the four-colour picture.
+bool writeQuadrantFile(const QString& path, const QSize& size)
+{
+    const AVCodec* codec = avcodec_find_encoder_by_name("libx264");
+    AVFormatContext* rawMuxer = nullptr;
+    if (!codec || avformat_alloc_output_context2(&rawMuxer, nullptr, "mp4", path.toLocal8Bit().constData()) < 0)
+        return false;
+    AVFormatOutputPtr muxer(rawMuxer);
+    AVCodecContextPtr encoder(avcodec_alloc_context3(codec));
+    encoder->width = size.width();
+    encoder->height = size.height();
+    encoder->pix_fmt = AV_PIX_FMT_YUV420P;
+    encoder->time_base = AVRational{1, kFileFps};
+    encoder->framerate = AVRational{kFileFps, 1};
+    encoder->gop_size = kFileFps;
+    encoder->max_b_frames = 0;
+    encoder->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    av_opt_set(encoder->priv_data, "preset", "ultrafast", 0);
+    av_opt_set(encoder->priv_data, "tune", "zerolatency", 0);
+    AVStream* stream = avformat_new_stream(muxer.get(), nullptr);
+    if (!stream || avcodec_open2(encoder.get(), codec, nullptr) < 0
+        || avcodec_parameters_from_context(stream->codecpar, encoder.get()) < 0)
+        return false;
+    stream->time_base = encoder->time_base;
+    if (avio_open(&muxer->pb, path.toLocal8Bit().constData(), AVIO_FLAG_WRITE) < 0
+        || avformat_write_header(muxer.get(), nullptr) < 0)
+        return false;
+
+    AVFramePtr frame = makeAVFrame();
+    frame->width = size.width();
+    frame->height = size.height();
+    frame->format = AV_PIX_FMT_YUV420P;
+    if (av_frame_get_buffer(frame.get(), 0) < 0)
+        return false;
+    paintQuadrants(frame.get());
+    for (int i = 0; i < kFileFps * kFileSeconds; ++i) {
+        frame->pts = i;
+        if (!writePackets(encoder.get(), muxer.get(), stream, frame.get()))
+            return false;
+    }
+    return writePackets(encoder.get(), muxer.get(), stream, nullptr) && av_write_trailer(muxer.get()) == 0;
+}
+
+AVFramePtr decodeFirstFrame(const QString& path)
+{
+    AVFormatContext* rawInput = nullptr;
+    if (avformat_open_input(&rawInput, path.toLocal8Bit().constData(), nullptr, nullptr) < 0)
+        return nullptr;
+    AVFormatInputPtr input(rawInput);
+    if (avformat_find_stream_info(input.get(), nullptr) < 0)
+        return nullptr;
+    const int index = av_find_best_stream(input.get(), AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    if (index < 0)
+        return nullptr;
+    AVCodecContextPtr decoder(avcodec_alloc_context3(avcodec_find_decoder(AV_CODEC_ID_H264)));
+    if (avcodec_parameters_to_context(decoder.get(), input->streams[index]->codecpar) < 0
+        || avcodec_open2(decoder.get(), nullptr, nullptr) < 0)
+        return nullptr;
+    AVPacketPtr packet = makeAVPacket();
+    AVFramePtr frame = makeAVFrame();
+    while (av_read_frame(input.get(), packet.get()) >= 0) {
+        const bool ours = packet->stream_index == index;
+        if (ours && avcodec_send_packet(decoder.get(), packet.get()) < 0)
+            return nullptr;
+        av_packet_unref(packet.get());
+        if (ours && avcodec_receive_frame(decoder.get(), frame.get()) == 0)
+            return frame;
+    }
+    avcodec_send_packet(decoder.get(), nullptr);
+    return avcodec_receive_frame(decoder.get(), frame.get()) == 0 ? std::move(frame) : nullptr;
+}
+
+// The decoded frame in RGB, BT.709 limited range (what the receiver assumes for phones).
+QImage referencePicture(const AVFrame* frame)
+{
+    QImage image(frame->width, frame->height, QImage::Format_RGB32);
+    SwsContextPtr converter(sws_getContext(frame->width, frame->height, AVPixelFormat(frame->format),
+                                           frame->width, frame->height, AV_PIX_FMT_RGB32,
+                                           SWS_POINT | SWS_ACCURATE_RND | SWS_FULL_CHR_H_INT,
+                                           nullptr, nullptr, nullptr));
+    if (!converter)
+        return QImage();
+    const int* bt709 = sws_getCoefficients(SWS_CS_ITU709);
+    sws_setColorspaceDetails(converter.get(), bt709, 0, bt709, 1, 0, 1 << 16, 1 << 16);
+    uint8_t* const target[] = {image.bits(), nullptr, nullptr, nullptr};
+    const int strides[] = {int(image.bytesPerLine()), 0, 0, 0};
+    sws_scale(converter.get(), frame->data, frame->linesize, 0, frame->height, target, strides);
+    return image;
+}
+
+bool nearInnerEdge(int position, int edge, int band)
+{
+    return qAbs(position - edge) <= band;
+}
+
+// Empty when the shown picture matches the reference everywhere except where two colours
+// meet; else where and how it differs. The outermost pixel ring is left out: the window may
+// round the picture's place by one pixel.
+QString pictureDifference(const QImage& shown, const QImage& reference, const QSize& frameSize)
+{
+    if (shown.isNull() || shown.width() < 16 || shown.height() < 16)
+        return QStringLiteral("nothing shown yet");
+    const QImage expected = reference.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                .convertToFormat(QImage::Format_RGB32);
+    const QImage actual = shown.convertToFormat(QImage::Format_RGB32);
+    const QPoint split = quadrantSplit(frameSize);
+    const double sx = double(shown.width()) / frameSize.width();
+    const double sy = double(shown.height()) / frameSize.height();
+    const int bandX = kEdgeBand + int(std::ceil(sx));
+    const int bandY = kEdgeBand + int(std::ceil(sy));
+    int bad = 0;
+    QString first;
+    for (int y = 1; y < actual.height() - 1; ++y) {
+        if (nearInnerEdge(y, int(split.y() * sy), bandY))
+            continue;
+        const QRgb* a = reinterpret_cast<const QRgb*>(actual.constScanLine(y));
+        const QRgb* e = reinterpret_cast<const QRgb*>(expected.constScanLine(y));
+        for (int x = 1; x < actual.width() - 1; ++x) {
+            if (nearInnerEdge(x, int(split.x() * sx), bandX))
+                continue;
+            const bool same = qAbs(qRed(a[x]) - qRed(e[x])) <= kTolerance
+                              && qAbs(qGreen(a[x]) - qGreen(e[x])) <= kTolerance
+                              && qAbs(qBlue(a[x]) - qBlue(e[x])) <= kTolerance;
+            if (same)
+                continue;
+            if (bad++ == 0)
+                first = QStringLiteral("at (%1,%2) of %3x%4 shown #%5, expected #%6")
+                            .arg(x).arg(y).arg(actual.width()).arg(actual.height())
+                            .arg(a[x] & 0xffffff, 6, 16, QChar('0'))
+                            .arg(e[x] & 0xffffff, 6, 16, QChar('0'));
+        }
+    }
+    return bad ? QStringLiteral("%1 pixels differ, first %2").arg(bad).arg(first) : QString();
+}
+
+QString castProgram()
+{
+    return QString::fromLocal8Bit(qgetenv("PIVORA_BIN_DIR")) + "/pivora-cast";
+}
+
+QPVDeviceWidget* windowOf(QPVAirPlayClient* client)
+{
+    PVDevice* session = client ? client->deviceSession() : nullptr;
+    return session ? session->deviceWidget() : nullptr;
+}
+
+// Makes a session for each new channel, as the application does.
+class Host : public QObject {
+    Q_OBJECT
+public:
+    explicit Host(QPVAirPlayService* service)
+        : m_service(service)
+    {
+        connect(service, &QPVAirPlayService::didFindNewChannel, this, &Host::newChannel,
+                Qt::BlockingQueuedConnection);
+        connect(service, &QPVAirPlayService::didStopChannel, this, &Host::stopChannel, Qt::QueuedConnection);
+    }
+
+private slots:
+    void newChannel(QPVAirPlayClient* client)
+    {
+        if (m_service->isListed(client))
+            client->createDeviceSession();
+    }
+    void stopChannel(QPVAirPlayClient* client)
+    {
+        if (m_service->isListed(client))
+            m_service->removeClient(client);
+    }
+
+private:
+    QPVAirPlayService* m_service;
+};
+
+} // namespace
+
+class TestMirrorPicture : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void windowShowsTheDecodedPicture_data();
+    void windowShowsTheDecodedPicture();
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<QPVAirPlayService> m_service;
+    std::unique_ptr<Host> m_host;
+};
+
+void TestMirrorPicture::initTestCase()
+{
+    QVERIFY2(QFile::exists(castProgram()), "pivora-cast not found; PIVORA_BIN_DIR must name the build's bin");
+    QVERIFY(m_dir.isValid());
+    auto* app = qobject_cast<QPivoraApplication*>(QCoreApplication::instance());
+    QVERIFY(app && app->settings());
+    // Software decoding: frames arrive in memory as I420.
+    PVSettings::setOption(*app->settings(), "videoaudio", "hwDecoder", 0);
+}
+
+void TestMirrorPicture::init()
+{
+    m_service = std::make_unique<QPVAirPlayService>();
+    m_host = std::make_unique<Host>(m_service.get());
+    QVERIFY(m_service->start("Pivora-(picture)", nullptr));
+}
+
+void TestMirrorPicture::cleanup()
+{
+    m_service.reset();
+    m_host.reset();
+}
+
+void TestMirrorPicture::windowShowsTheDecodedPicture_data()
+{
+    QTest::addColumn<int>("engine");
+    QTest::addColumn<QSize>("size");
+    // Widths that are not a multiple of 8 or 16, where converters handle a remainder.
+    for (int engine : {int(QRenderWidget::OpenGL), int(QRenderWidget::Raster)}) {
+        const char* name = engine == QRenderWidget::OpenGL ? "opengl" : "raster";
+        QTest::addRow("%s, landscape 854x480", name) << engine << QSize(854, 480);
+        QTest::addRow("%s, portrait 590x800", name) << engine << QSize(590, 800);
+    }
+}
+
+void TestMirrorPicture::windowShowsTheDecodedPicture()
+{
+    QFETCH(int, engine);
+    QFETCH(QSize, size);
+    if (engine == QRenderWidget::OpenGL && !QRenderWidget::isOpenGLAvailable())
+        QSKIP("No OpenGL context can be created here");
+    auto* app = qobject_cast<QPivoraApplication*>(QCoreApplication::instance());
+    PVSettings::setOption(*app->settings(), "videoaudio", "renderEngine", engine);
+
+    const QString file = m_dir.filePath(QStringLiteral("quadrants-%1x%2.mp4").arg(size.width()).arg(size.height()));
+    if (!QFile::exists(file))
+        QVERIFY2(writeQuadrantFile(file, size), "could not encode the test file");
+    AVFramePtr decoded = decodeFirstFrame(file);
+    QVERIFY(decoded);
+    QCOMPARE(QSize(decoded->width, decoded->height), size);
+    const QImage reference = referencePicture(decoded.get());
+    QVERIFY(!reference.isNull());
+
+    QProcess phone;
+    phone.start(castProgram(), {"--port", QString::number(m_service->ports()[0]), "--id", "picture",
+                                "--name", "picture", "--kind", "4", "--file", file});
+    QTRY_VERIFY_WITH_TIMEOUT(m_service->channelCount() == 1 && windowOf(m_service->clientAt(0))
+                                 && windowOf(m_service->clientAt(0))->isVisible(),
+                             kWaitMs);
+    QPointer<QPVDeviceWidget> window = windowOf(m_service->clientAt(0));
+    QTRY_COMPARE_WITH_TIMEOUT(window->frameSize(), size, kWaitMs);
+    QPointer<QRenderWidget> container = window->renderWidget();
+    QCOMPARE(int(container->engine()), engine);
+
+    // The picture area keeps the stream's shape (to a pixel) and, where it fits the screen,
+    // its size.
+    const QSize area = container->size();
+    QCOMPARE(area.width() > area.height(), size.width() > size.height());
+    QVERIFY2(qAbs(area.width() * size.height() - area.height() * size.width())
+                 <= qMax(size.width(), size.height()),
+             qPrintable(QStringLiteral("area %1x%2").arg(area.width()).arg(area.height())));
+    QCOMPARE(area, size);
+
+    // Compared until it matches; the last difference seen is the failure's message.
+    QString difference = QStringLiteral("nothing shown yet");
+    const auto matches = [&] {
+        if (container)
+            difference = pictureDifference(container->grabImage(), reference, size);
+        return container && difference.isEmpty();
+    };
+    QTRY_VERIFY2_WITH_TIMEOUT(matches(), qPrintable(difference), kWaitMs);
+
+    m_service->clientAt(0)->shutdownDevice();
+    QTRY_COMPARE_WITH_TIMEOUT(m_service->channelCount(), 0, kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), kWaitMs);
+    QVERIFY(phone.waitForFinished(kWaitMs));
+}
+
+int main(int argc, char** argv)
+{
+    QPivoraApplication app(argc, argv);
+    TestMirrorPicture test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_mirror_picture.moc"
