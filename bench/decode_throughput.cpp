@@ -33,8 +33,7 @@ std::vector<AVPacketPtr> readPackets(const QString& path)
     AVFormatContext* format = nullptr;
     if (avformat_open_input(&format, qPrintable(path), nullptr, nullptr) < 0)
         return packets;
-    std::unique_ptr<AVFormatContext, void (*)(AVFormatContext*)> formatOwner(
-        format, [](AVFormatContext* f) { avformat_close_input(&f); });
+    const AVFormatInputPtr formatOwner(format);
     if (avformat_find_stream_info(format, nullptr) < 0)
         return packets;
     const int index = av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);

@@ -45,8 +45,7 @@ DeviceStream readStream(const QString& path)
     AVFormatContext* format = nullptr;
     if (avformat_open_input(&format, qPrintable(path), nullptr, nullptr) < 0)
         return stream;
-    std::unique_ptr<AVFormatContext, void (*)(AVFormatContext*)> owner(
-        format, [](AVFormatContext* f) { avformat_close_input(&f); });
+    const AVFormatInputPtr owner(format);
     if (avformat_find_stream_info(format, nullptr) < 0)
         return stream;
     const int index = av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
