@@ -2,6 +2,7 @@
 // instance, after a crash, and without network.
 
 #include "support/ApiServerProcess.h"
+#include "support/PivoraProcess.h"
 
 #include <QDate>
 #include <QDir>
@@ -15,35 +16,6 @@
 namespace {
 
 constexpr int kWaitMs = 30000;
-
-class PivoraProcess {
-public:
-    explicit PivoraProcess(const QString& dataHome, const QString& apiUrl)
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_DATA_HOME", dataHome);
-        env.insert("PIVORA_API_URL", apiUrl);
-        env.insert("QT_QPA_PLATFORM", "xcb");
-        m_process.setProcessEnvironment(env);
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    }
-    ~PivoraProcess()
-    {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
-        }
-    }
-    bool start()
-    {
-        m_process.start(qEnvironmentVariable("PIVORA_BIN_DIR") + "/pivora", QStringList());
-        return m_process.waitForStarted(kWaitMs);
-    }
-    QProcess& process() { return m_process; }
-
-private:
-    QProcess m_process;
-};
 
 // Accepts the alert that has the keyboard focus, as a user pressing Enter would.
 void pressEnter()

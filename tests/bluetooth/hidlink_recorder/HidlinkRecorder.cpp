@@ -1,10 +1,14 @@
 // Records every call of the HID peripheral library's exports, for the Bluetooth worker tests.
+// Loaded by the real program (end-to-end tests), it is steered by the environment instead:
+// HIDLINK_RECORDER_LOG names a file that receives every call as a line, and
+// HIDLINK_RECORDER_AUTOLINK makes every phone named in SetPhoneInfo link at once.
 #include "bluetooth/PeripheralCallbacks.h"
 
 #include <algorithm>
 #include <condition_variable>
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <mutex>
 #include <string>
@@ -22,14 +26,74 @@ bool g_supported = true;
 bool g_holdMouse = false;
 bool g_mouseHeld = false;
 PeripheralCallbacks g_callbacks {};
+// Joined when the service stops, and at the latest when the library is unloaded.
+struct LinkThreads {
+    std::vector<std::thread> threads;
+    ~LinkThreads()
+    {
+        for (std::thread& thread : threads)
+            if (thread.joinable())
+                thread.join();
+    }
+} g_linkThreads;
+
+void appendToLog(const std::string& line)
+{
+    const char* path = std::getenv("HIDLINK_RECORDER_LOG");
+    if (!path || !*path)
+        return;
+    if (FILE* log = std::fopen(path, "a")) {
+        std::fprintf(log, "%s\n", line.c_str());
+        std::fclose(log);
+    }
+}
 
 void record(const std::string& line)
 {
     {
         std::lock_guard<std::mutex> lock(g_mutex);
         g_calls.push_back(line);
+        appendToLog(line);
     }
     g_changed.notify_all();
+}
+
+bool autoLink()
+{
+    const char* value = std::getenv("HIDLINK_RECORDER_AUTOLINK");
+    return value && *value && std::strcmp(value, "0") != 0;
+}
+
+// The address of an automatically linked phone: fixed per name, so the tests can expect it.
+uint64_t addressFor(const std::string& name)
+{
+    uint64_t address = 0xA4000000000ULL;
+    for (unsigned char c : name)
+        address = (address * 31 + c) & 0xFFFFFFFFFFFFULL;
+    return address;
+}
+
+// Reports the link from a thread of the library's own, as a real peripheral would.
+void linkLater(const std::string& name)
+{
+    std::lock_guard<std::mutex> lock(g_mutex);
+    const PeripheralCallbacks callbacks = g_callbacks;
+    if (!callbacks.onPhoneLinked)
+        return;
+    g_linkThreads.threads.emplace_back([callbacks, name] {
+        callbacks.onPhoneLinked(callbacks.context, name.c_str(), addressFor(name), true);
+    });
+}
+
+void joinLinkThreads()
+{
+    std::vector<std::thread> threads;
+    {
+        std::lock_guard<std::mutex> lock(g_mutex);
+        threads.swap(g_linkThreads.threads);
+    }
+    for (std::thread& thread : threads)
+        thread.join();
 }
 
 std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
@@ -140,12 +204,15 @@ RECORDER_EXPORT bool AirPlay_Peripheral_StartService()
 
 RECORDER_EXPORT void AirPlay_Peripheral_StopService()
 {
+    joinLinkThreads();
     record("StopService");
 }
 
 RECORDER_EXPORT void AirPlay_Peripheral_SetPhoneInfo(const char* name, const char* note)
 {
     record(format("SetPhoneInfo %s|%s", name, note));
+    if (autoLink() && name)
+        linkLater(name);
 }
 
 RECORDER_EXPORT void AirPlay_Peripheral_SetCallbacks(const PeripheralCallbacks* callbacks)
