@@ -1,3 +1,4 @@
+#include "control/Controller.h"
 #include "media/PVDevice.h"
 #include "render/QRenderWidget.h"
 #include "render/RenderTestFrames.h"
@@ -612,6 +613,32 @@ private slots:
         // Inside the multi-device center there is no menu.
         window->setMode(1);
         QCOMPARE(useContextMenu(window), QStringList());
+    }
+
+    // While the crop is edited the phone gets no input, and its buttons are off.
+    void cropEditingPausesInput()
+    {
+        m_device.reset(new PVDevice(nullptr));
+        QPVDeviceWidget *window = shownWindow();
+        window->setDevice(m_device.data());
+        Controller *controller = m_device->controller();
+        controller->setDeviceWindow(window);
+        controller->setBluetoothReady(true);
+        showFrame(window, QSize(854, 480));
+        QVERIFY(m_device->acceptsInput());
+        QVERIFY(window->isControlDisplayed());
+
+        for (const char *end : {"Cancel", "Confirm"}) {
+            useContextMenu(window, "Crop");
+            QVERIFY(controller->isPaused());
+            QVERIFY(!m_device->acceptsInput());
+            QVERIFY(!window->isControlDisplayed());
+            QVERIFY(!button(window, "btnHome")->isEnabled());
+            useContextMenu(window, end);
+            QVERIFY(!controller->isPaused());
+            QVERIFY(m_device->acceptsInput());
+            QVERIFY(button(window, "btnHome")->isEnabled());
+        }
     }
 
     void cropConfirmCancelReset()
