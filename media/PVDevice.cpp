@@ -2,6 +2,10 @@
 
 #include "app/PVSettings.h"
 #include "app/QPivoraApplication.h"
+#include "bluetooth/ISCBluetoothDevice.h"
+#include "bluetooth/SCBluetoothService.h"
+#include "bluetooth/SCDeviceModelInfo.h"
+#include "control/Controller.h"
 #include "media/AVPtr.h"
 #include "media/Decoder.h"
 #include "media/DeviceRecording.h"
@@ -19,6 +23,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEvent>
+#include <QMetaEnum>
 #include <QPushButton>
 #include <QUrl>
 
@@ -41,10 +46,30 @@ constexpr uint32_t kKeyFrameOnRequestKind = 2;
 constexpr uint32_t kAndroidKind = 3;
 constexpr uint32_t kNoControlKind = 4;
 const char kGraphicsHelpUrl[] = "https://www.pivora.app/help/graphics";
+const char kKeyMappingGroup[] = "KBMapping";
+const char kMouseSensitivityKey[] = "mouseSensitivity";
+const char kShootingShortcutKey[] = "shootingModeShortcut";
+constexpr int kDefaultMouseSensitivity = 10;
+constexpr int kDefaultShootingShortcut = Qt::RightButton;
 
 QPivoraApplication* application()
 {
     return qobject_cast<QPivoraApplication*>(QCoreApplication::instance());
+}
+
+// A stored shortcut name as a mouse button, else as a key; false when it is neither.
+bool shortcutFromName(const QString& name, int* value)
+{
+    const QByteArray key = name.toLatin1();
+    for (const QMetaEnum& names : {QMetaEnum::fromType<Qt::MouseButtons>(), QMetaEnum::fromType<Qt::Key>()}) {
+        bool ok = false;
+        const int found = names.keyToValue(key.constData(), &ok);
+        if (ok) {
+            *value = found;
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -70,9 +95,7 @@ PVDevice::PVDevice(QPVAirPlayClient* client)
 
     // Before the window: its control bar asks for the recording state at once.
     setupRecording();
-
-    // The controller is created here with the client's device kind and handed the
-    // "KBMapping" settings (mouse sensitivity, shooting-mode shortcut).
+    setupController();
 
     m_widget = new QPVDeviceWidget(nullptr);
     // Phone windows come and go with their phones; closing the last one must not end the program.
@@ -81,8 +104,57 @@ PVDevice::PVDevice(QPVAirPlayClient* client)
     m_widget->setMode(kStandaloneMode);
     connect(m_widget.data(), &QPVDeviceWidget::didActivate, this, &PVDevice::onWindowActivated);
 
-    // Window input and phone buttons go to the controller here.
+    connectController();
     connect(this, &PVDevice::volumeMuteChanged, this, &PVDevice::onVolumeMuteChanged, queued);
+}
+
+void PVDevice::setupController()
+{
+    m_controller = new Controller(m_client ? int(m_client->deviceKind()) : 0, this);
+    applyKeyMappingSettings();
+}
+
+void PVDevice::applyKeyMappingSettings()
+{
+    QPivoraApplication* app = application();
+    if (!app || !app->settings())
+        return;
+    const QVariant stored = app->settings()->value(QLatin1String(kKeyMappingGroup));
+    if (stored.isValid() && stored.type() != QVariant::Map)
+        qWarning("Settings: \"KBMapping\" is not a map; key-mapping defaults are used");
+    const QVariantMap group = stored.toMap();
+
+    bool ok = false;
+    int sensitivity = group.value(QLatin1String(kMouseSensitivityKey), kDefaultMouseSensitivity).toInt(&ok);
+    if (!ok) {
+        qWarning("Settings: \"mouseSensitivity\" is not a number; the default is used");
+        sensitivity = kDefaultMouseSensitivity;
+    }
+    m_controller->onMouseSensitivityChanged(sensitivity);
+
+    const QString defaultName = QString::fromLatin1(QMetaEnum::fromType<Qt::MouseButtons>().valueToKey(kDefaultShootingShortcut));
+    const QString name = group.value(QLatin1String(kShootingShortcutKey), defaultName).toString();
+    int shortcut = kDefaultShootingShortcut;
+    if (!shortcutFromName(name, &shortcut)) {
+        qWarning("Settings: \"shootingModeShortcut\" names no mouse button or key; the default is used");
+        shortcut = kDefaultShootingShortcut;
+    }
+    m_controller->onShootingModeShortcutChanged(shortcut);
+}
+
+void PVDevice::connectController()
+{
+    Controller* controller = m_controller.data();
+    connect(this, &PVDevice::mouseEvent, controller, &Controller::onMouseEvent);
+    connect(this, &PVDevice::keyEvent, controller, &Controller::onKeyEvent);
+    connect(this, &PVDevice::wheelEvent, controller, &Controller::onWheelEvent);
+    connect(this, &PVDevice::postAppSwitch, controller, &Controller::onPostAppSwitch);
+    connect(this, &PVDevice::postCapture, controller, &Controller::onPostCapture);
+    connect(this, &PVDevice::postPower, controller, &Controller::onPostPower);
+    connect(this, &PVDevice::postNotify, controller, &Controller::onPostNotify);
+    connect(this, &PVDevice::postGoHome, controller, &Controller::onPostGoHome);
+    connect(this, &PVDevice::postGoBack, controller, &Controller::onPostGoBack);
+    connect(this, &PVDevice::postKBMapper, controller, &Controller::onPostKBMapper);
 }
 
 void PVDevice::setupRecording()
@@ -126,8 +198,12 @@ PVDevice::~PVDevice()
     m_recording->stopRecord(true);
     teardownVideo();
     disconnect(this, nullptr, this, nullptr);
+    // Before the window, which it points at.
+    delete m_controller.data();
     delete m_widget.data();
-    // The Bluetooth service forgets the phone's device here (remove device by name).
+    QPivoraApplication* app = application();
+    if (m_client && app && app->bluetoothService())
+        app->bluetoothService()->removeDeviceByName(phoneName().toStdString());
     m_client.clear();
 }
 
@@ -136,9 +212,24 @@ QPVAirPlayClient* PVDevice::client() const
     return m_client.data();
 }
 
+Controller* PVDevice::controller() const
+{
+    return m_controller.data();
+}
+
 QPVDeviceWidget* PVDevice::deviceWidget() const
 {
     return m_widget.data();
+}
+
+bool PVDevice::acceptsInput() const
+{
+    return m_controller && m_controller->isActive();
+}
+
+QString PVDevice::phoneName() const
+{
+    return m_client ? m_client->phoneName() : QString();
 }
 
 bool PVDevice::isRecording() const
@@ -328,9 +419,15 @@ void PVDevice::onMirroringRotated(int, int dir)
 
 void PVDevice::onDeviceInfoChanged()
 {
-    // The phone's row of the device model table is looked up here by its model identifier.
+    lookUpModelRow();
     if (m_widget)
         m_widget->refreshTitles();
+}
+
+void PVDevice::lookUpModelRow()
+{
+    if (!m_btDeviceRecord && m_client)
+        m_btDeviceRecord = SCDeviceModelInfo::find(m_client->modelId().toStdString());
 }
 
 void PVDevice::onVolumeMuteChanged(bool isMuted)
@@ -349,7 +446,7 @@ void PVDevice::onSetupBtDevice()
 
 void PVDevice::bindBluetooth()
 {
-    if (!m_widget || !m_client || m_btBound)
+    if (!m_controller || !m_widget || !m_client || m_btBound)
         return;
     const uint32_t kind = m_client->deviceKind();
     QPivoraApplication* app = application();
@@ -358,18 +455,25 @@ void PVDevice::bindBluetooth()
         return;
     }
     if (kind == kAndroidKind) {
-        // The controller gets the device window and is made ready here.
+        m_controller->setDeviceWindow(m_widget.data());
+        m_controller->setBluetoothReady(true);
         m_btBound = true;
         return;
     }
-    if (!app->bluetoothService()) {
+    SCBluetoothService* service = app->bluetoothService();
+    if (!service) {
         m_btBound = true;
         return;
     }
     m_widget->showBluetoothGuide();
-    // The Bluetooth service is asked for the phone's device by name here: a connected one is
-    // bound at once (bluetoothDeviceConnectionChanged(device, true)), otherwise the phone's name
-    // and channel identifier are queued and the answer arrives through that delegate call.
+    const std::string name = phoneName().toStdString();
+    ISCBluetoothDevice* device = service->findByName(name);
+    if (device && device->isConnected()) {
+        bluetoothDeviceConnectionChanged(device, true);
+        return;
+    }
+    // The library reports the phone once it links; the answer comes back as a link change.
+    service->setPhoneInfo(name, m_client->channelId().toStdString());
 }
 
 void PVDevice::onDestroyBtDevice()
@@ -382,9 +486,19 @@ void PVDevice::unbindBluetooth()
 {
     if (m_closing)
         return;
-    // The Bluetooth service disconnects and releases the phone's device here, and the
-    // controller is set not ready without device or window.
+    // The controller lets go of the device before the device is released.
     m_btBound = false;
+    if (m_controller) {
+        m_controller->setBluetoothReady(false);
+        m_controller->setBluetoothDevice(nullptr, nullptr, 0);
+        m_controller->setDeviceWindow(nullptr);
+    }
+    QPivoraApplication* app = application();
+    SCBluetoothService* service = app ? app->bluetoothService() : nullptr;
+    const std::string name = phoneName().toStdString();
+    // Taken off the service's list as it is released, so the list never holds a freed device.
+    if (service)
+        service->removeDeviceByName(name);
     emit deviceInfoChanged();
 }
 
@@ -398,14 +512,21 @@ void PVDevice::bluetoothDeviceDisconnect(ISCBluetoothDevice* device, int flag)
 
 void PVDevice::bluetoothDeviceConnectionChanged(ISCBluetoothDevice* device, bool connected)
 {
-    Q_UNUSED(device)
     if (!connected) {
         unbindBluetooth();
         return;
     }
+    if (m_closing || !device || !m_controller)
+        return;
     m_btBound = true;
-    // The controller gets the device (with the model row and the phone's version number), the
-    // window and is made ready here; an active window makes this phone the subscribed client.
+    // The model row may not have been looked up yet when the link comes up first.
+    lookUpModelRow();
+    m_controller->setBluetoothDevice(device, m_btDeviceRecord, m_client ? m_client->versionNumber() : 0);
+    m_controller->setDeviceWindow(m_widget.data());
+    m_controller->setBluetoothReady(true);
+    QPivoraApplication* app = application();
+    if (m_widget && m_widget->isActiveWindow() && app && app->bluetoothService())
+        app->bluetoothService()->setSubscribedClient(phoneName().toStdString());
     emit deviceInfoChanged();
 }
 
@@ -413,5 +534,7 @@ void PVDevice::onWindowActivated()
 {
     if (!m_btBound || !acceptsInput())
         return;
-    // The phone becomes the Bluetooth service's subscribed client here.
+    QPivoraApplication* app = application();
+    if (app && app->bluetoothService())
+        app->bluetoothService()->setSubscribedClient(phoneName().toStdString());
 }

@@ -14,6 +14,8 @@
 struct AVCodecParameters;
 struct AVFrame;
 struct AVPacket;
+struct SCDeviceModelInfo;
+class Controller;
 class Decoder;
 class DeviceRecording;
 class QKeyEvent;
@@ -25,7 +27,7 @@ class Stream;
 class VideoBuffer;
 
 // One mirrored phone while it is connected: its window, its video path, its recordings and
-// (later) its control. Lives on the GUI thread; the client emits its signals from the receiver
+// its control. Lives on the GUI thread; the client emits its signals from the receiver
 // engine's threads and every one of them reaches a handler here queued.
 class PVDevice : public QObject, public ISCBluetoothDeviceDelegate {
     Q_OBJECT
@@ -34,6 +36,7 @@ public:
     ~PVDevice() override;
 
     QPVAirPlayClient* client() const;
+    Controller* controller() const;
     QPVDeviceWidget* deviceWidget() const;
 
     bool isMuted() const { return m_muted; }
@@ -41,7 +44,7 @@ public:
     // Whole seconds of the current recording file; 0 when not recording.
     int recordingSeconds() const;
     // Whether mouse and keyboard input on the window is handed on to the phone.
-    bool acceptsInput() const { return false; }
+    bool acceptsInput() const;
 
     void showFPS(bool on);
 
@@ -99,11 +102,17 @@ private:
     void onWindowActivated();
     static bool isHardwareFrame(const AVFrame* frame);
     void setupRecording();
+    void setupController();
+    void applyKeyMappingSettings();
+    void connectController();
+    void lookUpModelRow();
+    QString phoneName() const;
     bool copyVideoParameters(AVCodecParameters* out) const;
     void requestKeyFrame() const;
 
-    const void* m_btDeviceRecord = nullptr;
+    const SCDeviceModelInfo* m_btDeviceRecord = nullptr;
     bool m_btBound = false;
+    QPointer<Controller> m_controller;
     QPointer<QPVAirPlayClient> m_client;
     QPointer<QPVDeviceWidget> m_widget;
     QPointer<Decoder> m_decoder;

@@ -34,6 +34,7 @@ QPVDeviceHIDControl::QPVDeviceHIDControl(QWidget *parent)
     layout->addStretch(1);
     // Only Android phones that may be controlled get the key mapper (the window decides).
     m_btnKBMapper->hide();
+    setPhoneButtonsEnabled(false);
 
     QFile css(QStringLiteral(":/skin/QPVDeviceHIDControl.css"));
     if (css.open(QIODevice::ReadOnly))
@@ -58,6 +59,12 @@ QPushButton *QPVDeviceHIDControl::addButton(const char *name, void (QPVDeviceHID
 void QPVDeviceHIDControl::setDevice(PVDevice *device)
 {
     m_device = device;
+}
+
+void QPVDeviceHIDControl::setPhoneButtonsEnabled(bool enabled)
+{
+    for (QPushButton *button : {m_btnHome, m_btnBack, m_btnNotify, m_btnAppSwitch, m_btnPower})
+        button->setEnabled(enabled);
 }
 
 void QPVDeviceHIDControl::retranslate()

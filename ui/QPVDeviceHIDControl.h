@@ -15,6 +15,8 @@ public:
 
     void setDevice(PVDevice *device);
     void retranslate();
+    // The phone buttons act only while the phone can be controlled.
+    void setPhoneButtonsEnabled(bool enabled);
 
 protected slots:
     void didClickBack();

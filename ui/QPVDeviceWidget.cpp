@@ -2,6 +2,7 @@
 
 #include "app/PVSettings.h"
 #include "app/QPivoraApplication.h"
+#include "control/Controller.h"
 #include "media/PVDevice.h"
 #include "render/QRenderWidget.h"
 #include "scairplay/QPVAirPlayClient.h"
@@ -424,6 +425,13 @@ void QPVDeviceWidget::showBluetoothGuide()
     m_btGuide->raise();
 }
 
+void QPVDeviceWidget::setControlDisplay(bool on)
+{
+    m_controlDisplayed = on;
+    m_sidePanel->setPhoneButtonsEnabled(on);
+    // The pairing guide follows the control state here once it exists.
+}
+
 void QPVDeviceWidget::updateFps(int fps)
 {
     if (fps == -1) {
@@ -516,8 +524,8 @@ bool QPVDeviceWidget::keyMapOverlayActive() const
 
 bool QPVDeviceWidget::keyMapperConverterActive() const
 {
-    // The controller's current converter is asked here once the controller exists.
-    return false;
+    Controller *controller = m_device ? m_device->controller() : nullptr;
+    return controller && controller->isKBMapper();
 }
 
 bool QPVDeviceWidget::routeMouse(QMouseEvent *event)
@@ -709,7 +717,8 @@ void QPVDeviceWidget::openCrop()
     if (m_cropEditing || m_frameSize.isEmpty())
         return;
     m_cropEditing = true;
-    // The controller's input is paused here once the controller exists.
+    if (Controller *controller = m_device ? m_device->controller() : nullptr)
+        controller->setPaused(true);
     m_crop.geometryBefore = geometry();
     m_crop.aspectBefore = m_aspect;
     m_crop.rotation = m_render->rotation();
@@ -755,7 +764,8 @@ void QPVDeviceWidget::closeCrop(CropEnd end)
     m_ratioBox->setRatio(m_aspect);
     if (!isFullScreen() && !isMaximized())
         setGeometry(target);
-    // The controller's input resumes here once the controller exists.
+    if (Controller *controller = m_device ? m_device->controller() : nullptr)
+        controller->setPaused(false);
 }
 
 void QPVDeviceWidget::resetCrop()

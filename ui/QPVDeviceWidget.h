@@ -44,6 +44,9 @@ public:
     void setPhoneRotation(int dir);
     void refreshTitles();
     void showBluetoothGuide();
+    // Whether the phone can be controlled from this window right now (the phone buttons work).
+    void setControlDisplay(bool on);
+    bool isControlDisplayed() const { return m_controlDisplayed; }
 
     QRenderWidget* renderWidget() const;
     QSize frameSize() const;
@@ -134,6 +137,7 @@ private:
     QPointer<QWidget> m_keyMapOverlay;
     QPointer<QWidget> m_btGuide;
     bool m_btGuideShown = false;
+    bool m_controlDisplayed = false;
     QSize m_frameSize;
     double m_aspect = 0.0;
     int m_mode = 0;

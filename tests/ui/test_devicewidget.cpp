@@ -1,3 +1,4 @@
+#include "control/Controller.h"
 #include "media/PVDevice.h"
 #include "render/QRenderWidget.h"
 #include "render/RenderTestFrames.h"
@@ -370,22 +371,27 @@ private slots:
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<QString>("buttonName");
         QTest::addColumn<bool>("clicked");
+        QTest::addColumn<bool>("controlOn");
         const int alt = Qt::AltModifier;
         const int shift = Qt::ShiftModifier;
-        QTest::newRow("Alt+1") << int(Qt::Key_1) << alt << "btnRecord" << true;
-        QTest::newRow("Alt+2") << int(Qt::Key_2) << alt << "btnRotate" << true;
-        QTest::newRow("Alt+3") << int(Qt::Key_3) << alt << "btnCapture" << true;
-        QTest::newRow("Alt+4") << int(Qt::Key_4) << alt << "btnFPS" << true;
-        QTest::newRow("Alt+5") << int(Qt::Key_5) << alt << "btnVolume" << true;
-        QTest::newRow("Alt+6") << int(Qt::Key_6) << alt << "btnPin" << true;
-        QTest::newRow("Alt+7") << int(Qt::Key_7) << alt << "btnFullScreen" << true;
-        QTest::newRow("Shift+1") << int(Qt::Key_1) << shift << "btnHome" << true;
-        QTest::newRow("Shift+2") << int(Qt::Key_2) << shift << "btnBack" << true;
-        QTest::newRow("Shift+3") << int(Qt::Key_3) << shift << "btnNotify" << true;
-        QTest::newRow("Shift+4") << int(Qt::Key_4) << shift << "btnAppSwitch" << true;
-        QTest::newRow("Shift+5") << int(Qt::Key_5) << shift << "btnPower" << true;
+        QTest::newRow("Alt+1") << int(Qt::Key_1) << alt << "btnRecord" << true << true;
+        QTest::newRow("Alt+2") << int(Qt::Key_2) << alt << "btnRotate" << true << true;
+        QTest::newRow("Alt+3") << int(Qt::Key_3) << alt << "btnCapture" << true << true;
+        QTest::newRow("Alt+4") << int(Qt::Key_4) << alt << "btnFPS" << true << true;
+        QTest::newRow("Alt+5") << int(Qt::Key_5) << alt << "btnVolume" << true << true;
+        QTest::newRow("Alt+6") << int(Qt::Key_6) << alt << "btnPin" << true << true;
+        QTest::newRow("Alt+7") << int(Qt::Key_7) << alt << "btnFullScreen" << true << true;
+        QTest::newRow("Shift+1") << int(Qt::Key_1) << shift << "btnHome" << true << true;
+        QTest::newRow("Shift+2") << int(Qt::Key_2) << shift << "btnBack" << true << true;
+        QTest::newRow("Shift+3") << int(Qt::Key_3) << shift << "btnNotify" << true << true;
+        QTest::newRow("Shift+4") << int(Qt::Key_4) << shift << "btnAppSwitch" << true << true;
+        QTest::newRow("Shift+5") << int(Qt::Key_5) << shift << "btnPower" << true << true;
+        // Phone buttons do nothing while the phone cannot be controlled.
+        QTest::newRow("Shift+1, no control") << int(Qt::Key_1) << shift << "btnHome" << false << false;
+        QTest::newRow("Shift+5, no control") << int(Qt::Key_5) << shift << "btnPower" << false << false;
+        QTest::newRow("Alt+3, no control") << int(Qt::Key_3) << alt << "btnCapture" << true << false;
         // The key mapper is for Android phones only; without one its button is hidden.
-        QTest::newRow("Shift+6 hidden") << int(Qt::Key_6) << shift << "btnKBMapper" << false;
+        QTest::newRow("Shift+6 hidden") << int(Qt::Key_6) << shift << "btnKBMapper" << false << true;
     }
     void shortcutsClickTheirButtons()
     {
@@ -393,7 +399,9 @@ private slots:
         QFETCH(int, modifiers);
         QFETCH(QString, buttonName);
         QFETCH(bool, clicked);
+        QFETCH(bool, controlOn);
         QPVDeviceWidget *window = activeWindow();
+        window->setControlDisplay(controlOn);
         QAbstractButton *target = button(window, buttonName.toLatin1().constData());
         QVERIFY(target);
         QSignalSpy clicks(target, &QAbstractButton::clicked);
@@ -447,6 +455,7 @@ private slots:
         m_device.reset(new PVDevice(nullptr));
         m_window.reset(new QPVDeviceWidget);
         m_window->setDevice(m_device.data());
+        m_window->setControlDisplay(true);
         QSignalSpy posts(m_device.data(), signal.constData());
         button(m_window.data(), buttonName.toLatin1().constData())->click();
         QCOMPARE(posts.count(), 1);
@@ -604,6 +613,32 @@ private slots:
         // Inside the multi-device center there is no menu.
         window->setMode(1);
         QCOMPARE(useContextMenu(window), QStringList());
+    }
+
+    // While the crop is edited the phone gets no input, and its buttons are off.
+    void cropEditingPausesInput()
+    {
+        m_device.reset(new PVDevice(nullptr));
+        QPVDeviceWidget *window = shownWindow();
+        window->setDevice(m_device.data());
+        Controller *controller = m_device->controller();
+        controller->setDeviceWindow(window);
+        controller->setBluetoothReady(true);
+        showFrame(window, QSize(854, 480));
+        QVERIFY(m_device->acceptsInput());
+        QVERIFY(window->isControlDisplayed());
+
+        for (const char *end : {"Cancel", "Confirm"}) {
+            useContextMenu(window, "Crop");
+            QVERIFY(controller->isPaused());
+            QVERIFY(!m_device->acceptsInput());
+            QVERIFY(!window->isControlDisplayed());
+            QVERIFY(!button(window, "btnHome")->isEnabled());
+            useContextMenu(window, end);
+            QVERIFY(!controller->isPaused());
+            QVERIFY(m_device->acceptsInput());
+            QVERIFY(button(window, "btnHome")->isEnabled());
+        }
     }
 
     void cropConfirmCancelReset()

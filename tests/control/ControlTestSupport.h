@@ -1,0 +1,95 @@
+#pragma once
+// What the control tests watch: the messages a Controller receives, and the calls that reach
+// a phone's Bluetooth HID device.
+
+#include "bluetooth/ISCBluetoothDevice.h"
+#include "control/ControlMsg.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+namespace controltest {
+
+inline QString describe(const ControlMsg& msg)
+{
+    static const char* const actions[] = {"down", "up", "move"};
+    auto action = [](uint32_t a) { return QString(a < 3 ? actions[a] : "?"); };
+    auto rect = [](const QRect& r) { return QString("%1,%2 in %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); };
+    switch (msg.msgType()) {
+    case ControlMsg::KeyCode:
+        return QString("key %1 %2 meta %3").arg(action(msg.keyCode().action)).arg(msg.keyCode().keyCode).arg(msg.keyCode().metaState);
+    case ControlMsg::Touch:
+        return QString("touch %1 b%2 %3").arg(action(msg.touch().action)).arg(msg.touch().buttons).arg(rect(msg.touch().position));
+    case ControlMsg::Scroll:
+        return QString("scroll %1,%2 at %3").arg(msg.scroll().hScroll).arg(msg.scroll().vScroll).arg(rect(msg.scroll().position));
+    case ControlMsg::SystemKey:
+        return QString("system %1 %2").arg(action(msg.systemKey().action)).arg(msg.systemKey().key);
+    default:
+        return QString("type %1").arg(msg.msgType());
+    }
+}
+
+// Takes every control message delivered to the object it filters and notes it.
+class MessageLog : public QObject {
+public:
+    explicit MessageLog(QObject* watched) : m_watched(watched) { watched->installEventFilter(this); }
+    // Delivers what was posted and answers what arrived since the last call.
+    QStringList take()
+    {
+        QCoreApplication::sendPostedEvents(m_watched, QMirraEvent::Control);
+        QStringList out;
+        out.swap(m_lines);
+        return out;
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QMirraEvent::Control)
+            return false;
+        m_lines << describe(*static_cast<ControlMsg*>(event));
+        return true;
+    }
+
+private:
+    QObject* m_watched;
+    QStringList m_lines;
+};
+
+// A phone's HID device that notes every input call.
+class FakeBluetoothDevice : public ISCBluetoothDevice {
+public:
+    QStringList calls;
+
+    void setDelegate(ISCBluetoothDeviceDelegate*) override {}
+    std::string name() const override { return "Test iPhone"; }
+    std::string address() const override { return "00:00:00:00:00:01"; }
+    bool isConnected() const override { return true; }
+    bool disconnect() override { return true; }
+    bool connectedFlag() const override { return true; }
+    bool isAvailable() const override { return true; }
+    bool linkState() const override { return true; }
+    bool keyboard(uint32_t action, uint8_t usage, uint32_t modifiers) override
+    {
+        return note(QString("keyboard %1 %2 %3").arg(action).arg(usage).arg(modifiers));
+    }
+    bool mouse(int32_t dx, int32_t dy, int32_t wheel, int32_t buttons) override
+    {
+        return note(QString("mouse %1 %2 %3 %4").arg(dx).arg(dy).arg(wheel).arg(buttons));
+    }
+    bool touch(float x, float y, uint32_t contact) override
+    {
+        return note(QString("touch %1 %2 %3").arg(double(x)).arg(double(y)).arg(contact));
+    }
+    bool consumerKey(int key, bool down) override { return note(QString("consumer %1 %2").arg(key).arg(down)); }
+    void release() override {}
+
+private:
+    bool note(const QString& call)
+    {
+        calls << call;
+        return true;
+    }
+};
+
+} // namespace controltest
