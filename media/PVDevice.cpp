@@ -458,6 +458,7 @@ void PVDevice::bindBluetooth()
         m_controller->setDeviceWindow(m_widget.data());
         m_controller->setBluetoothReady(true);
         m_btBound = true;
+        logControl(true);
         return;
     }
     SCBluetoothService* service = app->bluetoothService();
@@ -493,6 +494,7 @@ void PVDevice::unbindBluetooth()
         m_controller->setBluetoothDevice(nullptr, nullptr, 0);
         m_controller->setDeviceWindow(nullptr);
     }
+    logControl(false);
     QPivoraApplication* app = application();
     SCBluetoothService* service = app ? app->bluetoothService() : nullptr;
     const std::string name = phoneName().toStdString();
@@ -524,10 +526,17 @@ void PVDevice::bluetoothDeviceConnectionChanged(ISCBluetoothDevice* device, bool
     m_controller->setBluetoothDevice(device, m_btDeviceRecord, m_client ? m_client->versionNumber() : 0);
     m_controller->setDeviceWindow(m_widget.data());
     m_controller->setBluetoothReady(true);
+    logControl(true);
     QPivoraApplication* app = application();
     if (m_widget && m_widget->isActiveWindow() && app && app->bluetoothService())
         app->bluetoothService()->setSubscribedClient(phoneName().toStdString());
     emit deviceInfoChanged();
+}
+
+void PVDevice::logControl(bool on) const
+{
+    qInfo("Phone control %s: channel %s", on ? "on" : "off",
+        m_client ? qPrintable(m_client->channelId()) : "(gone)");
 }
 
 void PVDevice::onWindowActivated()

@@ -99,6 +99,7 @@ private:
     void setupVideo();
     void bindBluetooth();
     void unbindBluetooth();
+    void logControl(bool on) const;
     void onWindowActivated();
     static bool isHardwareFrame(const AVFrame* frame);
     void setupRecording();
