@@ -178,8 +178,8 @@ void PVDevice::setupRecording()
 
 bool PVDevice::copyVideoParameters(AVCodecParameters* out) const
 {
-    const AVCodecParameters* current = m_client ? m_client->videoParameters() : nullptr;
-    return current && avcodec_parameters_copy(out, current) >= 0;
+    // The engine thread may be replacing the parameters right now (a new configuration).
+    return m_client && m_client->copyVideoParameters(out);
 }
 
 void PVDevice::requestKeyFrame() const

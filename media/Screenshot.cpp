@@ -1,6 +1,7 @@
 #include "media/Screenshot.h"
 
 #include "media/AVPtr.h"
+#include "render/RgbPicture.h"
 
 #include <QDebug>
 #include <QDir>
@@ -15,10 +16,6 @@ extern "C" {
 namespace Screenshot {
 
 namespace {
-
-struct SwsContextDeleter {
-    void operator()(SwsContext* context) const { sws_freeContext(context); }
-};
 
 // A frame in memory: the frame itself, or its hardware surface read back.
 AVFramePtr memoryFrame(const AVFrame* frame)
@@ -58,14 +55,17 @@ QImage frameToImage(const AVFrame* frame)
         qWarning("Screenshot of an unsupported pixel format %d", source->format);
         return QImage();
     }
-    std::unique_ptr<SwsContext, SwsContextDeleter> scaler(
+    SwsContextPtr scaler(
         sws_getContext(source->width, source->height, format, source->width, source->height,
                        AV_PIX_FMT_BGRA, SWS_BICUBIC, nullptr, nullptr, nullptr));
-    QImage image(source->width, source->height, QImage::Format_RGB32);
+    // Converted exactly as the renderers convert: same colours, and no unconverted columns
+    // at the right edge of widths that are not a multiple of the converter's block.
+    QImage image = render::convertibleImage(QSize(source->width, source->height));
     if (!scaler || image.isNull()) {
         qWarning("Could not prepare the screenshot conversion");
         return QImage();
     }
+    render::useDisplayColours(scaler.get());
     uint8_t* target[4] = {image.bits(), nullptr, nullptr, nullptr};
     const int targetStride[4] = {static_cast<int>(image.bytesPerLine()), 0, 0, 0};
     const int rows = sws_scale(scaler.get(), source->data, source->linesize, 0, source->height,

@@ -1,33 +1,13 @@
 #include "render/QRasterRenderWidget.h"
 
 #include "render/RenderGeometry.h"
+#include "render/RgbPicture.h"
 
 #include <QPainter>
 
 extern "C" {
-#include <libavutil/mem.h>
 #include <libswscale/swscale.h>
 }
-
-namespace {
-// swscale's vector code may store a few bytes past the end of the last output row.
-constexpr int kConverterSlack = 64;
-// It also converts rows in blocks of 8 pixels and leaves the last partial block out (dark
-// columns at the right edge) unless the row has room for a whole one; rows are padded to this.
-constexpr qsizetype kRowAlignment = 64;
-
-// An RGB32 picture whose rows and buffer carry that room; freed when the last copy goes.
-QImage convertibleImage(const QSize &size)
-{
-    const qsizetype bytesPerLine =
-        (qsizetype(size.width()) * 4 + kRowAlignment - 1) / kRowAlignment * kRowAlignment;
-    void *data = av_malloc(size_t(bytesPerLine) * size_t(size.height()) + kConverterSlack);
-    if (!data)
-        return QImage();
-    return QImage(static_cast<uchar *>(data), size.width(), size.height(), bytesPerLine,
-                  QImage::Format_RGB32, av_free, data);
-}
-}  // namespace
 
 QRasterRenderWidget::QRasterRenderWidget(QWidget *parent, bool nv12)
     : QWidget(parent), m_nv12(nv12)
@@ -99,10 +79,8 @@ SwsContext *QRasterRenderWidget::converterFor(AVPixelFormat format)
                                      nullptr, nullptr));
     m_converterFormat = format;
     m_converterSize = size;
-    if (m_converter) {
-        const int *bt709 = sws_getCoefficients(SWS_CS_ITU709);
-        sws_setColorspaceDetails(m_converter.get(), bt709, 0, bt709, 1, 0, 1 << 16, 1 << 16);
-    }
+    if (m_converter)
+        render::useDisplayColours(m_converter.get());
     return m_converter.get();
 }
 
@@ -117,7 +95,7 @@ void QRasterRenderWidget::convert(AVPixelFormat format, const uchar *const plane
     }
     // A shared picture would detach into a buffer without the slack.
     if (m_image.size() != m_state.frameSize() || !m_image.isDetached())
-        m_image = convertibleImage(m_state.frameSize());
+        m_image = render::convertibleImage(m_state.frameSize());
     if (m_image.isNull()) {
         qWarning("Raster renderer could not allocate a %dx%d picture",
                  m_state.frameSize().width(), m_state.frameSize().height());

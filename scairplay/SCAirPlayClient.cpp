@@ -85,7 +85,10 @@ void SCAirPlayClient::mirroringStopped()
 {
     m_videoStreamIndex = -1;
     m_audioStreamIndex = -1;
-    m_videoParameters.reset();
+    {
+        std::lock_guard<std::mutex> lock(m_videoMutex);
+        m_videoParameters.reset();
+    }
     m_audioParameters.reset();
     m_audioFromFormat = false;
 }
@@ -219,11 +222,21 @@ bool SCAirPlayClient::buildStreamParameters(const uint8_t* data, int length)
         return false;
     }
     const bool complete = fillAvcVideoParameters(video.get(), data, length);
-    m_videoParameters = std::move(video);
+    {
+        std::lock_guard<std::mutex> lock(m_videoMutex);
+        m_videoParameters.swap(video);
+    }
+    video.reset();  // the replaced parameters, freed outside the lock
     // A format the phone announced stays; only a channel without one gets the built-in format.
     if (!m_audioFromFormat || !m_audioParameters)
         m_audioParameters = defaultAudioParameters();
     return complete;
+}
+
+bool SCAirPlayClient::copyVideoParameters(AVCodecParameters* out) const
+{
+    std::lock_guard<std::mutex> lock(m_videoMutex);
+    return out && m_videoParameters && avcodec_parameters_copy(out, m_videoParameters.get()) >= 0;
 }
 
 void SCAirPlayClient::updateFrameSize()

@@ -56,9 +56,11 @@ public:
     int versionNumber() const { return m_versionNumber.load(); }
     int rotation() const { return m_rotation.load(); }
     // Parameters of the current H.264 stream, null while not mirroring. They are replaced on
-    // the engine thread when the phone sends a new configuration; readers on other threads use
-    // them only while the stream they describe is running.
+    // the engine thread when the phone sends a new configuration, so only the engine thread may
+    // hold on to this pointer; other threads take a copy.
     const AVCodecParameters* videoParameters() const { return m_videoParameters.get(); }
+    // Copies the current video parameters into out; false while not mirroring. Any thread.
+    bool copyVideoParameters(AVCodecParameters* out) const;
     const AVCodecParameters* audioParameters() const { return m_audioParameters.get(); }
     // Portrait frame size (width <= height); 0x0 until a configuration gave a usable size.
     void portraitSize(int* width, int* height) const;
@@ -91,10 +93,12 @@ private:
     std::atomic<int> m_versionNumber{0};
     std::atomic<int> m_rotation{0};
 
-    // Engine thread only.
+    // Engine thread only, except that m_videoParameters is also copied by other threads
+    // under m_videoMutex (which the engine thread takes to replace it).
     int m_videoStreamIndex = -1;
     int64_t m_lastTimestamp = 0;
     int m_audioStreamIndex = -1;
+    mutable std::mutex m_videoMutex;
     AVCodecParametersPtr m_videoParameters;
     AVCodecParametersPtr m_audioParameters;
     bool m_audioFromFormat = false;  // the audio parameters came from the phone's format

@@ -116,6 +116,8 @@ ProbedFile ProbedFile::read(const QString& path)
         const double end = (packet->pts + packet->duration) * av_q2d(stream->time_base);
         if (par->codec_type == AVMEDIA_TYPE_VIDEO) {
             probed.videoCodec = par->codec_id;
+            probed.videoSize = QSize(par->width, par->height);
+            probed.videoExtradata = QByteArray(reinterpret_cast<const char*>(par->extradata), par->extradata_size);
             probed.videoData.append(QByteArray(reinterpret_cast<const char*>(packet->data), packet->size));
             probed.videoPtsUs.append(av_rescale_q(packet->pts, stream->time_base, AVRational{1, 1000000}));
             probed.videoKeys.append(packet->flags & AV_PKT_FLAG_KEY);

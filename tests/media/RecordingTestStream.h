@@ -2,6 +2,7 @@
 #include "H264TestStream.h"
 
 #include <QByteArray>
+#include <QSize>
 #include <QString>
 #include <QVector>
 
@@ -24,6 +25,8 @@ struct ProbedFile {
     int streams = 0;
     QString comment;
     AVCodecID videoCodec = AV_CODEC_ID_NONE;
+    QSize videoSize;
+    QByteArray videoExtradata;
     QVector<QByteArray> videoData;
     QVector<int64_t> videoPtsUs;
     QVector<bool> videoKeys;

@@ -423,11 +423,17 @@ private slots:
         QTest::addColumn<int>("rotation");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QColor>("topLeft");
-        QTest::newRow("whole") << QRectF(0, 0, 1, 1) << 0 << QSize(64, 32) << QColor(Qt::red);
-        QTest::newRow("right half") << QRectF(0.5, 0, 0.5, 1) << 0 << QSize(32, 32) << QColor(Qt::green);
-        QTest::newRow("turned 90") << QRectF(0, 0, 1, 1) << 90 << QSize(32, 64) << QColor(Qt::blue);
-        QTest::newRow("turned -90") << QRectF(0, 0, 1, 1) << -90 << QSize(32, 64) << QColor(Qt::green);
-        QTest::newRow("bottom half turned 180") << QRectF(0, 0.5, 1, 0.5) << 180 << QSize(64, 16) << QColor(Qt::white);
+        QTest::addColumn<QColor>("bottomRight");
+        // Both corners: a mirror image or a turn the wrong way moves at least one of them.
+        QTest::newRow("whole") << QRectF(0, 0, 1, 1) << 0 << QSize(64, 32) << QColor(Qt::red) << QColor(Qt::white);
+        QTest::newRow("right half") << QRectF(0.5, 0, 0.5, 1) << 0 << QSize(32, 32) << QColor(Qt::green)
+                                    << QColor(Qt::white);
+        QTest::newRow("turned 90") << QRectF(0, 0, 1, 1) << 90 << QSize(32, 64) << QColor(Qt::blue)
+                                   << QColor(Qt::green);
+        QTest::newRow("turned -90") << QRectF(0, 0, 1, 1) << -90 << QSize(32, 64) << QColor(Qt::green)
+                                    << QColor(Qt::blue);
+        QTest::newRow("bottom half turned 180") << QRectF(0, 0.5, 1, 0.5) << 180 << QSize(64, 16)
+                                                << QColor(Qt::white) << QColor(Qt::blue);
     }
     void screenshotShowsWhatIsShown()
     {
@@ -435,6 +441,7 @@ private slots:
         QFETCH(int, rotation);
         QFETCH(QSize, size);
         QFETCH(QColor, topLeft);
+        QFETCH(QColor, bottomRight);
         // Quarters: red, green on top; blue, white below.
         QImage picture(64, 32, QImage::Format_RGB32);
         picture.fill(Qt::white);
@@ -445,6 +452,44 @@ private slots:
         const QImage shown = Screenshot::shownImage(picture, crop, rotation);
         QCOMPARE(shown.size(), size);
         QCOMPARE(shown.pixelColor(1, 1), topLeft);
+        QCOMPARE(shown.pixelColor(size.width() - 2, size.height() - 2), bottomRight);
+    }
+
+    // Every column, the right edge of widths that are not a multiple of 8 included, gets the
+    // colours the screen shows (BT.709, limited range).
+    void screenshotConvertsEveryColumn_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::newRow("64") << 64;
+        QTest::newRow("854") << 854;
+        QTest::newRow("590") << 590;
+        QTest::newRow("34") << 34;
+    }
+    void screenshotConvertsEveryColumn()
+    {
+        QFETCH(int, width);
+        AVFramePtr frame = makeAVFrame();
+        frame->format = AV_PIX_FMT_YUV420P;
+        frame->width = width;
+        frame->height = 6;
+        QVERIFY(av_frame_get_buffer(frame.get(), 0) >= 0);
+        const uint8_t yuv[] = {150, 90, 100};
+        for (int plane = 0; plane < 3; ++plane)
+            for (int y = 0; y < (plane ? 3 : 6); ++y)
+                memset(frame->data[plane] + y * frame->linesize[plane], yuv[plane], plane ? (width + 1) / 2 : width);
+        const QImage image = Screenshot::frameToImage(frame.get());
+        QCOMPARE(image.size(), QSize(width, 6));
+        const double luma = 1.164 * (150 - 16);
+        const QColor expected(qRound(luma + 1.793 * (100 - 128)),
+                              qRound(luma - 0.213 * (90 - 128) - 0.533 * (100 - 128)),
+                              qRound(luma + 2.112 * (90 - 128)));
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < width; ++x) {
+                const QColor got = image.pixelColor(x, y);
+                QVERIFY2(qAbs(got.red() - expected.red()) <= 3 && qAbs(got.green() - expected.green()) <= 3
+                             && qAbs(got.blue() - expected.blue()) <= 3,
+                         qPrintable(QString("(%1,%2) is %3, expected %4").arg(x).arg(y).arg(got.name(), expected.name())));
+            }
     }
 
     void screenshotIsSaved()

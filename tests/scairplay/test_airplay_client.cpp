@@ -9,6 +9,9 @@
 #include <QApplication>
 #include <QtTest>
 
+#include <atomic>
+#include <thread>
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 }
@@ -94,6 +97,7 @@ private slots:
     void versionNumber_data();
     void versionNumber();
     void frameSize();
+    void parametersCopiedWhileReconfigured();
     void audio_data();
     void audio();
     void keyFrameGate_data();
@@ -236,6 +240,41 @@ void TestAirPlayClient::frameSize()
     QCOMPARE(w, 1078);
     QCOMPARE(h, 1918);
     QCOMPARE(c.changed, 1);
+}
+
+// A recording copies the parameters on the GUI thread while the phone may be sending a new
+// configuration on the engine thread: every copy is one whole configuration, never a mix of
+// two or a freed one.
+void TestAirPlayClient::parametersCopiedWhileReconfigured()
+{
+    RecordingClient c;
+    c.handleMirroringStarted(bytes(kRecord), kRecord.size(), 1, 1.0);
+    AVCodecParametersPtr first(avcodec_parameters_alloc());
+    QVERIFY(c.copyVideoParameters(first.get()));
+    QCOMPARE(first->width, 1918);
+    std::atomic<bool> done{false};
+    std::thread phone([&] {
+        for (int i = 0; i < 3000; ++i) {
+            const QByteArray& record = i % 2 ? kRecord : kRecordNoSize;
+            c.handleMirroringData(bytes(record), record.size(), 1, 1.0 + i * 0.001, 0);
+        }
+        c.mirroringStopped();
+        done = true;
+    });
+    int mixed = 0;
+    while (!done) {
+        AVCodecParametersPtr copy(avcodec_parameters_alloc());
+        if (!c.copyVideoParameters(copy.get()))
+            continue;
+        const QByteArray extradata(reinterpret_cast<const char*>(copy->extradata), copy->extradata_size);
+        const bool sized = copy->width == 1918 && extradata == kRecord;
+        const bool unsized = copy->width == 0 && extradata == kRecordNoSize;
+        mixed += sized || unsized ? 0 : 1;
+    }
+    phone.join();
+    QCOMPARE(mixed, 0);
+    AVCodecParametersPtr after(avcodec_parameters_alloc());
+    QVERIFY(!c.copyVideoParameters(after.get()));
 }
 
 void TestAirPlayClient::audio_data()

@@ -1,16 +1,20 @@
 // A phone (pivora-cast) streams an MP4 of a still four-colour picture into the receiver; the
 // device window must show what a plain decode of that file shows, with both render engines,
-// and its picture area must follow the stream's shape.
+// and its picture area must follow the stream's shape. A screenshot of the window must hold
+// exactly the part of the picture shown, turned as shown.
 
 #include "app/PVSettings.h"
 #include "app/QPivoraApplication.h"
 #include "media/AVPtr.h"
 #include "media/PVDevice.h"
 #include "render/QRenderWidget.h"
+#include "render/RenderGeometry.h"
 #include "scairplay/QPVAirPlayClient.h"
 #include "scairplay/QPVAirPlayService.h"
+#include "support/CastHost.h"
 #include "ui/QPVDeviceWidget.h"
 
+#include <QDir>
 #include <QPointer>
 #include <QProcess>
 #include <QSettings>
@@ -227,44 +231,76 @@ QString pictureDifference(const QImage& shown, const QImage& reference, const QS
     return bad ? QStringLiteral("%1 pixels differ, first %2").arg(bad).arg(first) : QString();
 }
 
-QString castProgram()
+// The part of a picture inside crop (fractions, each side truncated to whole pixels) turned
+// clockwise by rotation degrees (a multiple of 90), moved pixel by pixel.
+QImage cutAndTurn(const QImage& picture, const QRectF& crop, int rotation)
 {
-    return QString::fromLocal8Bit(qgetenv("PIVORA_BIN_DIR")) + "/pivora-cast";
+    const QRect part(int(crop.left() * picture.width()), int(crop.top() * picture.height()),
+                     int(crop.width() * picture.width()), int(crop.height() * picture.height()));
+    const QImage cut = picture.copy(part).convertToFormat(QImage::Format_RGB32);
+    const int turns = (rotation % 360 + 360) % 360 / 90;
+    const int w = cut.width();
+    const int h = cut.height();
+    QImage turned(turns % 2 ? h : w, turns % 2 ? w : h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const QPoint to = turns == 1 ? QPoint(h - 1 - y, x)
+                : turns == 2             ? QPoint(w - 1 - x, h - 1 - y)
+                : turns == 3             ? QPoint(y, w - 1 - x)
+                                         : QPoint(x, y);
+            turned.setPixel(to, cut.pixel(x, y));
+        }
+    return turned;
 }
 
-QPVDeviceWidget* windowOf(QPVAirPlayClient* client)
+bool sameColour(QRgb a, QRgb b)
 {
-    PVDevice* session = client ? client->deviceSession() : nullptr;
-    return session ? session->deviceWidget() : nullptr;
+    return qAbs(qRed(a) - qRed(b)) <= kTolerance && qAbs(qGreen(a) - qGreen(b)) <= kTolerance
+        && qAbs(qBlue(a) - qBlue(b)) <= kTolerance;
 }
 
-// Makes a session for each new channel, as the application does.
-class Host : public QObject {
-    Q_OBJECT
-public:
-    explicit Host(QPVAirPlayService* service)
-        : m_service(service)
-    {
-        connect(service, &QPVAirPlayService::didFindNewChannel, this, &Host::newChannel,
-                Qt::BlockingQueuedConnection);
-        connect(service, &QPVAirPlayService::didStopChannel, this, &Host::stopChannel, Qt::QueuedConnection);
-    }
+// Empty when actual has expected's colours wherever expected is flat for band pixels around
+// (colour edges blend in chroma subsampling and scaling); else where and how they differ.
+QString flatAreaDifference(const QImage& actual, const QImage& expected, int band)
+{
+    if (actual.size() != expected.size())
+        return QStringLiteral("size %1x%2, expected %3x%4")
+            .arg(actual.width()).arg(actual.height()).arg(expected.width()).arg(expected.height());
+    const QImage a = actual.convertToFormat(QImage::Format_RGB32);
+    const QImage e = expected.convertToFormat(QImage::Format_RGB32);
+    const auto at = [&e](int x, int y) {
+        return e.pixel(qBound(0, x, e.width() - 1), qBound(0, y, e.height() - 1));
+    };
+    int compared = 0;
+    int bad = 0;
+    QString first;
+    for (int y = 1; y < e.height() - 1; ++y)
+        for (int x = 1; x < e.width() - 1; ++x) {
+            const QRgb want = e.pixel(x, y);
+            bool flat = true;
+            for (int dy = -band; dy <= band && flat; dy += band)
+                for (int dx = -band; dx <= band && flat; dx += band)
+                    flat = sameColour(at(x + dx, y + dy), want);
+            if (!flat)
+                continue;
+            ++compared;
+            if (sameColour(a.pixel(x, y), want))
+                continue;
+            if (bad++ == 0)
+                first = QStringLiteral("at (%1,%2) #%3, expected #%4")
+                            .arg(x).arg(y)
+                            .arg(a.pixel(x, y) & 0xffffff, 6, 16, QChar('0'))
+                            .arg(want & 0xffffff, 6, 16, QChar('0'));
+        }
+    if (compared < e.width() * e.height() / 2)
+        return QStringLiteral("only %1 pixels away from colour edges").arg(compared);
+    return bad ? QStringLiteral("%1 of %2 pixels differ, first %3").arg(bad).arg(compared).arg(first) : QString();
+}
 
-private slots:
-    void newChannel(QPVAirPlayClient* client)
-    {
-        if (m_service->isListed(client))
-            client->createDeviceSession();
-    }
-    void stopChannel(QPVAirPlayClient* client)
-    {
-        if (m_service->isListed(client))
-            m_service->removeClient(client);
-    }
-
-private:
-    QPVAirPlayService* m_service;
-};
+QStringList screenshotsIn(const QString& folder)
+{
+    return QDir(folder).entryList({"Pivora_Screenshot*.png"}, QDir::Files);
+}
 
 } // namespace
 
@@ -276,16 +312,21 @@ private slots:
     void cleanup();
     void windowShowsTheDecodedPicture_data();
     void windowShowsTheDecodedPicture();
+    void screenshotIsThePartShown_data();
+    void screenshotIsThePartShown();
 
 private:
+    QImage quadrantReference(const QSize& size, QString* file);
+    QPointer<QPVDeviceWidget> mirror(const QString& file, std::unique_ptr<QProcess>* phone);
+
     QTemporaryDir m_dir;
     std::unique_ptr<QPVAirPlayService> m_service;
-    std::unique_ptr<Host> m_host;
+    std::unique_ptr<casthost::Host> m_host;
 };
 
 void TestMirrorPicture::initTestCase()
 {
-    QVERIFY2(QFile::exists(castProgram()), "pivora-cast not found; PIVORA_BIN_DIR must name the build's bin");
+    QVERIFY2(QFile::exists(casthost::castProgram()), "pivora-cast not found; PIVORA_BIN_DIR must name the build's bin");
     QVERIFY(m_dir.isValid());
     auto* app = qobject_cast<QPivoraApplication*>(QCoreApplication::instance());
     QVERIFY(app && app->settings());
@@ -296,7 +337,7 @@ void TestMirrorPicture::initTestCase()
 void TestMirrorPicture::init()
 {
     m_service = std::make_unique<QPVAirPlayService>();
-    m_host = std::make_unique<Host>(m_service.get());
+    m_host = std::make_unique<casthost::Host>(m_service.get());
     QVERIFY(m_service->start("Pivora-(picture)", nullptr));
 }
 
@@ -318,6 +359,31 @@ void TestMirrorPicture::windowShowsTheDecodedPicture_data()
     }
 }
 
+// The reference decode of the quadrant file of that size, encoded once per run.
+QImage TestMirrorPicture::quadrantReference(const QSize& size, QString* file)
+{
+    *file = m_dir.filePath(QStringLiteral("quadrants-%1x%2.mp4").arg(size.width()).arg(size.height()));
+    if (!QFile::exists(*file) && !writeQuadrantFile(*file, size))
+        return QImage();
+    AVFramePtr decoded = decodeFirstFrame(*file);
+    if (!decoded || QSize(decoded->width, decoded->height) != size)
+        return QImage();
+    return referencePicture(decoded.get());
+}
+
+// A phone mirroring the file; its window once shown (null when it never is).
+QPointer<QPVDeviceWidget> TestMirrorPicture::mirror(const QString& file, std::unique_ptr<QProcess>* phone)
+{
+    *phone = casthost::startPhone(m_service->ports()[0], "picture", 4, {"--file", file});
+    const auto shown = [this] {
+        QPVDeviceWidget* window = m_service->channelCount() == 1 ? casthost::windowOf(m_service->clientAt(0)) : nullptr;
+        return window && window->isVisible();
+    };
+    if (!QTest::qWaitFor(shown, kWaitMs))
+        return nullptr;
+    return casthost::windowOf(m_service->clientAt(0));
+}
+
 void TestMirrorPicture::windowShowsTheDecodedPicture()
 {
     QFETCH(int, engine);
@@ -327,22 +393,13 @@ void TestMirrorPicture::windowShowsTheDecodedPicture()
     auto* app = qobject_cast<QPivoraApplication*>(QCoreApplication::instance());
     PVSettings::setOption(*app->settings(), "videoaudio", "renderEngine", engine);
 
-    const QString file = m_dir.filePath(QStringLiteral("quadrants-%1x%2.mp4").arg(size.width()).arg(size.height()));
-    if (!QFile::exists(file))
-        QVERIFY2(writeQuadrantFile(file, size), "could not encode the test file");
-    AVFramePtr decoded = decodeFirstFrame(file);
-    QVERIFY(decoded);
-    QCOMPARE(QSize(decoded->width, decoded->height), size);
-    const QImage reference = referencePicture(decoded.get());
-    QVERIFY(!reference.isNull());
+    QString file;
+    const QImage reference = quadrantReference(size, &file);
+    QVERIFY2(!reference.isNull(), "could not encode and decode the test file");
 
-    QProcess phone;
-    phone.start(castProgram(), {"--port", QString::number(m_service->ports()[0]), "--id", "picture",
-                                "--name", "picture", "--kind", "4", "--file", file});
-    QTRY_VERIFY_WITH_TIMEOUT(m_service->channelCount() == 1 && windowOf(m_service->clientAt(0))
-                                 && windowOf(m_service->clientAt(0))->isVisible(),
-                             kWaitMs);
-    QPointer<QPVDeviceWidget> window = windowOf(m_service->clientAt(0));
+    std::unique_ptr<QProcess> phone;
+    QPointer<QPVDeviceWidget> window = mirror(file, &phone);
+    QVERIFY(window);
     QTRY_COMPARE_WITH_TIMEOUT(window->frameSize(), size, kWaitMs);
     QPointer<QRenderWidget> container = window->renderWidget();
     QCOMPARE(int(container->engine()), engine);
@@ -368,7 +425,82 @@ void TestMirrorPicture::windowShowsTheDecodedPicture()
     m_service->clientAt(0)->shutdownDevice();
     QTRY_COMPARE_WITH_TIMEOUT(m_service->channelCount(), 0, kWaitMs);
     QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), kWaitMs);
-    QVERIFY(phone.waitForFinished(kWaitMs));
+    QVERIFY(phone->waitForFinished(kWaitMs));
+}
+
+void TestMirrorPicture::screenshotIsThePartShown_data()
+{
+    QTest::addColumn<int>("engine");
+    QTest::addColumn<QRectF>("crop");
+    QTest::addColumn<int>("rotation");
+    // Each cut holds parts of three or four quadrants of unequal sizes, so that a wrong cut, a
+    // turn the wrong way or a mirror image all change the picture.
+    for (int engine : {int(QRenderWidget::OpenGL), int(QRenderWidget::Raster)}) {
+        const char* name = engine == QRenderWidget::OpenGL ? "opengl" : "raster";
+        QTest::addRow("%s, off-centre cut, turned 90", name) << engine << QRectF(0.25, 0.125, 0.625, 0.75) << 90;
+        QTest::addRow("%s, lower right cut, turned 270", name) << engine << QRectF(0.375, 0.25, 0.625, 0.75) << 270;
+        QTest::addRow("%s, left cut, turned 180", name) << engine << QRectF(0, 0.125, 0.75, 0.875) << 180;
+        QTest::addRow("%s, whole, upright", name) << engine << QRectF(0, 0, 1, 1) << 0;
+    }
+}
+
+void TestMirrorPicture::screenshotIsThePartShown()
+{
+    QFETCH(int, engine);
+    QFETCH(QRectF, crop);
+    QFETCH(int, rotation);
+    if (engine == QRenderWidget::OpenGL && !QRenderWidget::isOpenGLAvailable())
+        QSKIP("No OpenGL context can be created here");
+    auto* app = qobject_cast<QPivoraApplication*>(QCoreApplication::instance());
+    PVSettings::setOption(*app->settings(), "videoaudio", "renderEngine", engine);
+    QTemporaryDir folder;
+    PVSettings::setOption(*app->settings(), "record", "savePath", folder.path());
+
+    const QSize size(854, 480);
+    QString file;
+    const QImage reference = quadrantReference(size, &file);
+    QVERIFY2(!reference.isNull(), "could not encode and decode the test file");
+    std::unique_ptr<QProcess> phone;
+    QPointer<QPVDeviceWidget> window = mirror(file, &phone);
+    QVERIFY(window);
+    QTRY_COMPARE_WITH_TIMEOUT(window->frameSize(), size, kWaitMs);
+    QPointer<QRenderWidget> container = window->renderWidget();
+    container->setCropRect(crop);
+    container->rotate(rotation, false);
+
+    m_service->clientAt(0)->deviceSession()->screenshot();
+    const QStringList shots = screenshotsIn(folder.path());
+    QCOMPARE(shots.size(), 1);
+    const QImage shot(QDir(folder.path()).filePath(shots[0]), "PNG");
+    QVERIFY(!shot.isNull());
+
+    // At the phone's resolution: exactly the cut of the decoded picture, turned clockwise.
+    const QImage expected = cutAndTurn(reference, crop, rotation);
+    QCOMPARE(shot.size(), expected.size());
+    const QString wrong = flatAreaDifference(shot, expected, kEdgeBand);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+
+    // And what the window shows, scaled to its size. Compared until the window has redrawn.
+    QString difference = QStringLiteral("nothing shown yet");
+    const auto matchesScreen = [&] {
+        if (!container)
+            return false;
+        const QImage grabbed = container->grabImage();
+        // Whole pixels of the picture only; a pixel it partly covers blends with the bars.
+        const QRectF shown = render::pictureRect(grabbed.size(), size, crop, rotation);
+        const QRect picture(QPoint(int(std::ceil(shown.left())), int(std::ceil(shown.top()))),
+                            QPoint(int(std::floor(shown.right())) - 1, int(std::floor(shown.bottom())) - 1));
+        const QImage scaled = shot.scaled(picture.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const int band = kEdgeBand + int(std::ceil(qMax(double(picture.width()) / shot.width(),
+                                                        double(picture.height()) / shot.height())));
+        difference = flatAreaDifference(grabbed.copy(picture), scaled, band);
+        return difference.isEmpty();
+    };
+    QTRY_VERIFY2_WITH_TIMEOUT(matchesScreen(), qPrintable(difference), kWaitMs);
+
+    m_service->clientAt(0)->shutdownDevice();
+    QTRY_COMPARE_WITH_TIMEOUT(m_service->channelCount(), 0, kWaitMs);
+    QVERIFY(phone->waitForFinished(kWaitMs));
 }
 
 int main(int argc, char** argv)
