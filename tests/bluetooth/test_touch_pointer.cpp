@@ -2,45 +2,11 @@
 #include "bluetooth/SCDeviceModelInfo.h"
 #include "bluetooth/SCTouchToPointerDriver.h"
 
+#include "support/FakeBluetoothDevice.h"
+
 #include <QtTest>
 
 namespace {
-
-// Records what the driver sends; can be told to fail from a given report on.
-class FakeDevice : public ISCBluetoothDevice {
-public:
-    void setDelegate(ISCBluetoothDeviceDelegate*) override {}
-    std::string name() const override { return "fake"; }
-    std::string address() const override { return "00:00:00:00:00:01"; }
-    bool isConnected() const override { return true; }
-    bool disconnect() override { return true; }
-    bool connectedFlag() const override { return true; }
-    bool isAvailable() const override { return true; }
-    bool linkState() const override { return true; }
-    bool keyboard(uint32_t, uint8_t, uint32_t) override { return false; }
-    bool mouse(int32_t dx, int32_t dy, int32_t wheel, int32_t buttons) override
-    {
-        return report(QString("m %1 %2 %3 %4").arg(dx).arg(dy).arg(wheel).arg(buttons));
-    }
-    bool touch(float x, float y, uint32_t contact) override
-    {
-        return report(QString("t %1 %2 %3").arg(double(x)).arg(double(y)).arg(contact));
-    }
-    bool consumerKey(int, bool) override { return false; }
-    void release() override {}
-
-    bool report(const QString& line)
-    {
-        if (failFrom >= 0 && sent.size() >= failFrom)
-            return false;
-        sent << line;
-        return true;
-    }
-    int count(const QString& line) const { return sent.count(line); }
-
-    QStringList sent;
-    int failFrom = -1;
-};
 
 QStringList repeated(const QString& line, int n)
 {
@@ -50,8 +16,8 @@ QStringList repeated(const QString& line, int n)
     return lines;
 }
 
-const QStringList kHomeTopLeft = repeated("m -121 0 0 0", 4) + repeated("m 0 -121 0 0", 8) + QStringList { "m 0 0 0 4" };
-const QStringList kHomeBottomLeft = repeated("m -121 0 0 0", 4) + repeated("m 0 121 0 0", 8) + QStringList { "m 0 0 0 4" };
+const QStringList kHomeTopLeft = repeated("mouse -121 0 0 0", 4) + repeated("mouse 0 -121 0 0", 8) + QStringList { "mouse 0 0 0 4" };
+const QStringList kHomeBottomLeft = repeated("mouse -121 0 0 0", 4) + repeated("mouse 0 121 0 0", 8) + QStringList { "mouse 0 0 0 4" };
 
 } // namespace
 
@@ -146,40 +112,40 @@ private slots:
 
     void touchDownHomesThenMoves600Points()
     {
-        FakeDevice device;
+        FakeBluetoothDevice device;
         SCTouchToPointerDriver driver;
         // iPhone 12 Pro Max in landscape: one frame unit is one point both ways.
         driver.setDevice(&device, SCDeviceModelInfo::find("iPhone13,4"));
         QVERIFY(driver.touchDown(10, 100, 926, 428, 1));
-        QCOMPARE(device.sent.mid(0, kHomeTopLeft.size()), kHomeTopLeft);
-        QCOMPARE(device.sent.last(), QString("m 0 0 0 1"));
+        QCOMPARE(device.calls.mid(0, kHomeTopLeft.size()), kHomeTopLeft);
+        QCOMPARE(device.calls.last(), QString("mouse 0 0 0 1"));
         QCOMPARE(driver.lastX(), 10.0f);
         QCOMPARE(driver.lastY(), 100.0f);
 
-        device.sent.clear();
+        device.calls.clear();
         QVERIFY(driver.touchMove(610, 100, 926, 428, 1));
-        QCOMPARE(device.sent, QStringList({ "m 127 0 0 1", "m 45 0 0 1", "m 6 0 0 1", "m 1 0 0 1" }));
+        QCOMPARE(device.calls, QStringList({ "mouse 127 0 0 1", "mouse 45 0 0 1", "mouse 6 0 0 1", "mouse 1 0 0 1" }));
 
-        device.sent.clear();
+        device.calls.clear();
         QVERIFY(driver.touchUp(10, 100, 926, 428));
-        QCOMPARE(device.sent, QStringList({ "m -127 0 0 0", "m -45 0 0 0", "m -6 0 0 0", "m -1 0 0 0", "m 0 0 0 0" }));
+        QCOMPARE(device.calls, QStringList({ "mouse -127 0 0 0", "mouse -45 0 0 0", "mouse -6 0 0 0", "mouse -1 0 0 0", "mouse 0 0 0 0" }));
     }
 
     void tinyMoveSendsNothingButMovesTheTarget()
     {
-        FakeDevice device;
+        FakeBluetoothDevice device;
         SCTouchToPointerDriver driver;
         driver.setDevice(&device, SCDeviceModelInfo::find("iPhone13,4"));
         driver.touchDown(100, 100, 926, 428, 1);
-        device.sent.clear();
+        device.calls.clear();
         QVERIFY(driver.touchMove(100.2f, 100, 926, 428, 1));
-        QCOMPARE(device.sent, QStringList());
+        QCOMPARE(device.calls, QStringList());
         QCOMPARE(driver.lastX(), 100.2f);
     }
 
     void targetOutsideTheFrameIsClamped()
     {
-        FakeDevice device;
+        FakeBluetoothDevice device;
         SCTouchToPointerDriver driver;
         driver.setDevice(&device, SCDeviceModelInfo::find("iPhone13,4"));
         driver.touchDown(-50, 5000, 926, 428, 1);
@@ -189,31 +155,31 @@ private slots:
 
     void padHomesToTheBottomLeft()
     {
-        FakeDevice device;
+        FakeBluetoothDevice device;
         SCTouchToPointerDriver driver;
         driver.setDevice(&device, SCDeviceModelInfo::find("iPad8,12"));
         QCOMPARE(driver.restY(), 1366);
         // Half-size portrait frame: the rest height scales to the frame.
         QVERIFY(driver.touchDown(9, 683, 512, 683, 1));
-        QCOMPARE(device.sent.mid(0, kHomeBottomLeft.size()), kHomeBottomLeft);
+        QCOMPARE(device.calls.mid(0, kHomeBottomLeft.size()), kHomeBottomLeft);
         // The pointer already rests on the target; only the press follows.
-        QCOMPARE(device.sent.mid(kHomeBottomLeft.size()), QStringList({ "m 0 0 0 1" }));
+        QCOMPARE(device.calls.mid(kHomeBottomLeft.size()), QStringList({ "mouse 0 0 0 1" }));
     }
 
     void homingRepeatsEveryEleventhTouchOrOnResize()
     {
-        FakeDevice device;
+        FakeBluetoothDevice device;
         SCTouchToPointerDriver driver;
         driver.setDevice(&device, SCDeviceModelInfo::find("iPhone12,1"));
         for (int i = 0; i < 11; ++i)
             driver.touchDown(50, 50, 414, 896, 1);
-        QCOMPARE(device.count("m 0 0 0 4"), 1);
+        QCOMPARE(device.count("mouse 0 0 0 4"), 1);
         driver.touchDown(50, 50, 414, 896, 1);
-        QCOMPARE(device.count("m 0 0 0 4"), 2);
+        QCOMPARE(device.count("mouse 0 0 0 4"), 2);
         driver.touchDown(50, 50, 414.9f, 896, 1);
-        QCOMPARE(device.count("m 0 0 0 4"), 2);
+        QCOMPARE(device.count("mouse 0 0 0 4"), 2);
         driver.touchDown(50, 50, 416, 896, 1);
-        QCOMPARE(device.count("m 0 0 0 4"), 3);
+        QCOMPARE(device.count("mouse 0 0 0 4"), 3);
     }
 
     void oldIosTakesAbsoluteTouches_data()
@@ -221,32 +187,32 @@ private slots:
         QTest::addColumn<float>("w");
         QTest::addColumn<float>("h");
         QTest::addColumn<QString>("report");
-        QTest::newRow("portrait") << 375.f << 812.f << QString("t %1 %2 1").arg(double(100.f / 375.f)).arg(double(203.f / 812.f));
-        QTest::newRow("landscape") << 812.f << 375.f << QString("t %1 %2 1").arg(double(1.f - 203.f / 375.f)).arg(double(100.f / 812.f));
+        QTest::newRow("portrait") << 375.f << 812.f << QString("touch %1 %2 1").arg(double(100.f / 375.f)).arg(double(203.f / 812.f));
+        QTest::newRow("landscape") << 812.f << 375.f << QString("touch %1 %2 1").arg(double(1.f - 203.f / 375.f)).arg(double(100.f / 812.f));
     }
     void oldIosTakesAbsoluteTouches()
     {
         QFETCH(float, w);
         QFETCH(float, h);
         QFETCH(QString, report);
-        FakeDevice device;
+        FakeBluetoothDevice device;
         SCTouchToPointerDriver driver;
         driver.setDevice(&device, SCDeviceModelInfo::find("iPhone10,3"));
         driver.setAbsoluteMode(true);
         QVERIFY(driver.touchDown(100, 203, w, h, 1));
-        QCOMPARE(device.sent, QStringList({ report }));
-        device.sent.clear();
+        QCOMPARE(device.calls, QStringList({ report }));
+        device.calls.clear();
         QVERIFY(driver.touchUp(100, 203, w, h));
-        QVERIFY(device.sent.at(0).endsWith(" 0"));
+        QVERIFY(device.calls.at(0).endsWith(" 0"));
     }
 
     void failedSendKeepsTheOldPosition()
     {
-        FakeDevice device;
+        FakeBluetoothDevice device;
         SCTouchToPointerDriver driver;
         driver.setDevice(&device, SCDeviceModelInfo::find("iPhone13,4"));
         driver.touchDown(10, 100, 926, 428, 1);
-        device.failFrom = device.sent.size() + 2;
+        device.failFrom = device.calls.size() + 2;
         QVERIFY(!driver.touchMove(610, 100, 926, 428, 1));
         QCOMPARE(driver.lastX(), 10.0f);
     }
@@ -258,10 +224,10 @@ private slots:
         QVERIFY(!driver.wheel(3));
         QVERIFY(!driver.isHomed());
 
-        FakeDevice device;
+        FakeBluetoothDevice device;
         driver.setDevice(&device, nullptr);
         QVERIFY(driver.wheel(-2));
-        QCOMPARE(device.sent, QStringList({ "m 0 0 -2 0" }));
+        QCOMPARE(device.calls, QStringList({ "mouse 0 0 -2 0" }));
         // A frame of no size is refused rather than divided by.
         QVERIFY(!driver.touchMove(1, 1, 0, 0, 1));
     }

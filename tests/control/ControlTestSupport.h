@@ -2,7 +2,7 @@
 // What the control tests watch: the messages a Controller receives, and the calls that reach
 // a phone's Bluetooth HID device.
 
-#include "bluetooth/ISCBluetoothDevice.h"
+#include "support/FakeBluetoothDevice.h"
 #include "control/ControlMsg.h"
 
 #include <QCoreApplication>
@@ -54,42 +54,6 @@ protected:
 private:
     QObject* m_watched;
     QStringList m_lines;
-};
-
-// A phone's HID device that notes every input call.
-class FakeBluetoothDevice : public ISCBluetoothDevice {
-public:
-    QStringList calls;
-
-    void setDelegate(ISCBluetoothDeviceDelegate*) override {}
-    std::string name() const override { return "Test iPhone"; }
-    std::string address() const override { return "00:00:00:00:00:01"; }
-    bool isConnected() const override { return true; }
-    bool disconnect() override { return true; }
-    bool connectedFlag() const override { return true; }
-    bool isAvailable() const override { return true; }
-    bool linkState() const override { return true; }
-    bool keyboard(uint32_t action, uint8_t usage, uint32_t modifiers) override
-    {
-        return note(QString("keyboard %1 %2 %3").arg(action).arg(usage).arg(modifiers));
-    }
-    bool mouse(int32_t dx, int32_t dy, int32_t wheel, int32_t buttons) override
-    {
-        return note(QString("mouse %1 %2 %3 %4").arg(dx).arg(dy).arg(wheel).arg(buttons));
-    }
-    bool touch(float x, float y, uint32_t contact) override
-    {
-        return note(QString("touch %1 %2 %3").arg(double(x)).arg(double(y)).arg(contact));
-    }
-    bool consumerKey(int key, bool down) override { return note(QString("consumer %1 %2").arg(key).arg(down)); }
-    void release() override {}
-
-private:
-    bool note(const QString& call)
-    {
-        calls << call;
-        return true;
-    }
 };
 
 } // namespace controltest

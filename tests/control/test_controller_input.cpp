@@ -17,7 +17,6 @@
 
 #include <linux/input-event-codes.h>
 
-using controltest::FakeBluetoothDevice;
 using controltest::MessageLog;
 
 namespace {

@@ -318,6 +318,9 @@ private slots:
 private:
     QImage quadrantReference(const QSize& size, QString* file);
     QPointer<QPVDeviceWidget> mirror(const QString& file, std::unique_ptr<QProcess>* phone);
+    // Mirrors the four-colour picture with the given engine until the window has its size.
+    QPointer<QPVDeviceWidget> mirrorQuadrants(int engine, const QSize& size, QImage* reference,
+                                              std::unique_ptr<QProcess>* phone);
 
     QTemporaryDir m_dir;
     std::unique_ptr<QPVAirPlayService> m_service;
@@ -384,23 +387,31 @@ QPointer<QPVDeviceWidget> TestMirrorPicture::mirror(const QString& file, std::un
     return casthost::windowOf(m_service->clientAt(0));
 }
 
+QPointer<QPVDeviceWidget> TestMirrorPicture::mirrorQuadrants(int engine, const QSize& size, QImage* reference,
+                                                              std::unique_ptr<QProcess>* phone)
+{
+    auto* app = qobject_cast<QPivoraApplication*>(QCoreApplication::instance());
+    PVSettings::setOption(*app->settings(), "videoaudio", "renderEngine", engine);
+    QString file;
+    *reference = quadrantReference(size, &file);
+    if (reference->isNull())
+        return nullptr;
+    QPointer<QPVDeviceWidget> window = mirror(file, phone);
+    if (!window || !QTest::qWaitFor([&] { return window && window->frameSize() == size; }, kWaitMs))
+        return nullptr;
+    return window;
+}
+
 void TestMirrorPicture::windowShowsTheDecodedPicture()
 {
     QFETCH(int, engine);
     QFETCH(QSize, size);
     if (engine == QRenderWidget::OpenGL && !QRenderWidget::isOpenGLAvailable())
         QSKIP("No OpenGL context can be created here");
-    auto* app = qobject_cast<QPivoraApplication*>(QCoreApplication::instance());
-    PVSettings::setOption(*app->settings(), "videoaudio", "renderEngine", engine);
-
-    QString file;
-    const QImage reference = quadrantReference(size, &file);
-    QVERIFY2(!reference.isNull(), "could not encode and decode the test file");
-
+    QImage reference;
     std::unique_ptr<QProcess> phone;
-    QPointer<QPVDeviceWidget> window = mirror(file, &phone);
-    QVERIFY(window);
-    QTRY_COMPARE_WITH_TIMEOUT(window->frameSize(), size, kWaitMs);
+    QPointer<QPVDeviceWidget> window = mirrorQuadrants(engine, size, &reference, &phone);
+    QVERIFY2(window, "the picture was not mirrored");
     QPointer<QRenderWidget> container = window->renderWidget();
     QCOMPARE(int(container->engine()), engine);
 
@@ -452,18 +463,14 @@ void TestMirrorPicture::screenshotIsThePartShown()
     if (engine == QRenderWidget::OpenGL && !QRenderWidget::isOpenGLAvailable())
         QSKIP("No OpenGL context can be created here");
     auto* app = qobject_cast<QPivoraApplication*>(QCoreApplication::instance());
-    PVSettings::setOption(*app->settings(), "videoaudio", "renderEngine", engine);
     QTemporaryDir folder;
     PVSettings::setOption(*app->settings(), "record", "savePath", folder.path());
 
     const QSize size(854, 480);
-    QString file;
-    const QImage reference = quadrantReference(size, &file);
-    QVERIFY2(!reference.isNull(), "could not encode and decode the test file");
+    QImage reference;
     std::unique_ptr<QProcess> phone;
-    QPointer<QPVDeviceWidget> window = mirror(file, &phone);
-    QVERIFY(window);
-    QTRY_COMPARE_WITH_TIMEOUT(window->frameSize(), size, kWaitMs);
+    QPointer<QPVDeviceWidget> window = mirrorQuadrants(engine, size, &reference, &phone);
+    QVERIFY2(window, "the picture was not mirrored");
     QPointer<QRenderWidget> container = window->renderWidget();
     container->setCropRect(crop);
     container->rotate(rotation, false);
