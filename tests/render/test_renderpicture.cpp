@@ -121,6 +121,16 @@ private slots:
                 row("odd frame size") << oddQuads << 0 << full << QSize(322, 242)
                                        << corners(QSize(322, 242))
                                        << QVector<QColor>{kRed, kGreen, kBlue, kWhite};
+                // At the frame's own size the raster engine converts in bands of rows.
+                row("own size") << quads << 0 << full << quads.size() << corners(quads.size())
+                                 << QVector<QColor>{kRed, kGreen, kBlue, kWhite};
+                row("own size turned 90") << quads << 90 << full << QSize(120, 160)
+                                           << corners(QSize(120, 160))
+                                           << QVector<QColor>{kBlue, kRed, kWhite, kGreen};
+                row("own size cropped") << fourBars << 0 << QRectF(0.25, 0, 0.5, 1)
+                                         << QSize(80, 120)
+                                         << QVector<QPoint>{{20, 60}, {60, 60}, {1, 1}, {78, 118}}
+                                         << QVector<QColor>{kGreen, kBlue, kGreen, kBlue};
             }
         }
     }
@@ -186,6 +196,30 @@ private slots:
         QCOMPARE(widget->frameSize(), QSize(320, 240));
         QCOMPARE(widget->rotation(), 0);
         verifyTopLeft(widget, kRed);
+    }
+
+    // The newest frame reappears with the window, at whatever size the window has by then.
+    void keepsPictureWhileHiddenAndResized_data() { engines_data(); }
+    void keepsPictureWhileHiddenAndResized()
+    {
+        QFETCH(int, engine);
+        QRenderWidget *widget = shown(engine, QSize(320, 240));
+        if (!widget)
+            QSKIP("no OpenGL here");
+        const QImage quads = testframes::quadrants(QSize(160, 120));
+        show(widget, quads, AV_PIX_FMT_YUV420P);
+        widget->hide();
+        show(widget, quads.mirrored(true, false), AV_PIX_FMT_YUV420P);
+        widget->show();
+        QVERIFY(QTest::qWaitForWindowExposed(widget));
+        verifyTopLeft(widget, kGreen);
+
+        const QVector<QColor> mirrored{kGreen, kRed, kWhite, kBlue};
+        for (const QSize &size : {QSize(160, 120), QSize(320, 240), QSize(160, 120)}) {
+            widget->resize(size);
+            QTRY_COMPARE(widget->size(), size);
+            verifyColours(widget->grabImage(), corners(size), mirrored);
+        }
     }
 
     void rejectedFrames_data()
