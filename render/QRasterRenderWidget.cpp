@@ -2,6 +2,7 @@
 
 #include "render/RenderGeometry.h"
 
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
@@ -35,6 +36,58 @@ QImage convertibleImage(const QSize &size)
 }
 // Rows converted at a time on the way to the window: small enough to stay in the cache.
 constexpr int kBandRows = 32;
+
+// The image a painter draws into (a window's backing store), when rows of RGB32 may be
+// written there directly: a plain 32-bit image, painted without transformation, clipping,
+// opacity or a special composition mode.
+class DirectTarget {
+public:
+    explicit DirectTarget(QPainter &painter)
+    {
+        QPaintEngine *engine = painter.paintEngine();
+        if (!engine || engine->type() != QPaintEngine::Raster)
+            return;
+        QPaintDevice *device = engine->paintDevice();
+        if (!device || device->devType() != QInternal::Image)
+            return;
+        auto *image = static_cast<QImage *>(device);
+        const bool rgb32 = image->format() == QImage::Format_RGB32
+            || image->format() == QImage::Format_ARGB32_Premultiplied;
+        const QTransform transform = painter.deviceTransform();
+        const bool shifted = transform.type() <= QTransform::TxTranslate
+            && transform.dx() == std::round(transform.dx())
+            && transform.dy() == std::round(transform.dy());
+        if (!rgb32 || !shifted || image->devicePixelRatio() != 1.0 || !image->isDetached()
+            || painter.hasClipping() || painter.opacity() < 1.0
+            || painter.compositionMode() != QPainter::CompositionMode_SourceOver)
+            return;
+        m_image = image;
+        m_offset = QPoint(int(transform.dx()), int(transform.dy()));
+        m_allowed = engine->systemClip();
+        if (m_allowed.isEmpty())
+            m_allowed = image->rect();
+    }
+
+    // The first byte of the widget's rectangle in the image, or null when some of the
+    // rectangle may not be written.
+    uchar *place(const QRect &rect) const
+    {
+        if (!m_image)
+            return nullptr;
+        const QRect onImage = rect.translated(m_offset);
+        if (!m_image->rect().contains(onImage) || !(QRegion(onImage) - m_allowed).isEmpty())
+            return nullptr;
+        // constBits: bits() could detach the image from the painter that draws into it.
+        return const_cast<uchar *>(m_image->constBits()) + onImage.y() * m_image->bytesPerLine()
+            + onImage.x() * 4;
+    }
+    int stride() const { return m_image ? int(m_image->bytesPerLine()) : 0; }
+
+private:
+    QImage *m_image = nullptr;
+    QPoint m_offset;
+    QRegion m_allowed;
+};
 }  // namespace
 
 QRasterRenderWidget::QRasterRenderWidget(QWidget *parent, bool nv12)
@@ -267,6 +320,7 @@ SwsContext *QRasterRenderWidget::Converter::get(AVPixelFormat format, const QSiz
     m_format = format;
     m_source = source;
     m_target = target;
+    m_keepsToRows = -1;
     if (m_context) {
         const int *bt709 = sws_getCoefficients(SWS_CS_ITU709);
         sws_setColorspaceDetails(m_context.get(), bt709, 0, bt709, 1, 0, 1 << 16, 1 << 16);
@@ -275,6 +329,32 @@ SwsContext *QRasterRenderWidget::Converter::get(AVPixelFormat format, const QSiz
                  source.width(), source.height(), target.width(), target.height());
     }
     return m_context.get();
+}
+
+bool QRasterRenderWidget::Converter::keepsToRows(const uint8_t *const planes[], const int strides[])
+{
+    if (!m_context)
+        return false;
+    if (m_keepsToRows < 0) {
+        // Rows with a margin, and a margin after the last one, all zero: the converter's
+        // output is opaque, so any byte it writes there comes out non-zero.
+        const int rowBytes = m_target.width() * 4;
+        const int stride = rowBytes + kConverterSlack;
+        QByteArray trial(stride * m_target.height() + kConverterSlack, '\0');
+        uint8_t *const output[] = {reinterpret_cast<uint8_t *>(trial.data()), nullptr, nullptr,
+                                   nullptr};
+        const int outputStrides[] = {stride, 0, 0, 0};
+        sws_scale(m_context.get(), planes, strides, 0, m_source.height(), output, outputStrides);
+        bool clean = true;
+        for (int row = 0; row <= m_target.height() && clean; ++row) {
+            const int from = row * stride + (row < m_target.height() ? rowBytes : 0);
+            const int to = qMin(row * stride + stride, int(trial.size()));
+            for (int i = from; i < to && clean; ++i)
+                clean = trial.at(i) == '\0';
+        }
+        m_keepsToRows = clean ? 1 : 0;
+    }
+    return m_keepsToRows == 1;
 }
 
 void QRasterRenderWidget::paintBands(QPainter &painter, const QRect &target, const QRect &source,
@@ -289,8 +369,10 @@ void QRasterRenderWidget::paintBands(QPainter &painter, const QRect &target, con
         painter.fillRect(target, Qt::black);
         return;
     }
-    uint8_t *const output[] = {m_band.bits(), nullptr, nullptr, nullptr};
-    const int outputStrides[] = {int(m_band.bytesPerLine()), 0, 0, 0};
+    uint8_t *const bandOutput[] = {m_band.bits(), nullptr, nullptr, nullptr};
+    const int bandStrides[] = {int(m_band.bytesPerLine()), 0, 0, 0};
+    const DirectTarget direct(painter);
+    const int directStrides[] = {direct.stride(), 0, 0, 0};
     for (int row = 0; row < source.height(); row += kBandRows) {
         const int rows = qMin(kBandRows, source.height() - row);
         const QRect band(target.x(), target.y() + row, width, rows);
@@ -303,7 +385,14 @@ void QRasterRenderWidget::paintBands(QPainter &painter, const QRect &target, con
             continue;
         }
         const Planes planes = planesAt(source.topLeft() + QPoint(0, row));
-        sws_scale(context, planes.data, planes.strides, 0, rows, output, outputStrides);
+        // Straight into the window saves copying every pixel once more.
+        uchar *inPlace = direct.place(band);
+        if (inPlace && converter.keepsToRows(planes.data, planes.strides)) {
+            uint8_t *const output[] = {inPlace, nullptr, nullptr, nullptr};
+            sws_scale(context, planes.data, planes.strides, 0, rows, output, directStrides);
+            continue;
+        }
+        sws_scale(context, planes.data, planes.strides, 0, rows, bandOutput, bandStrides);
         painter.drawImage(band.topLeft(), m_band, QRect(0, 0, width, rows));
     }
 }

@@ -18,8 +18,9 @@ extern "C" {
 // window and only the newest frame is when it shows again.
 //
 // A picture shown at its own size (the usual case: the window fits the frame) and unturned is
-// converted a band of rows at a time into a small image that stays in the processor's cache
-// and is copied to the window at once. Any other picture is converted whole at its screen
+// converted a band of rows at a time: straight into the window's own picture where the
+// painter allows it, else into a small image that stays in the processor's cache and is
+// copied to the window at once. Any other picture is converted whole at its screen
 // size, kept until the frame or geometry changes, and drawn turned.
 class QRasterRenderWidget : public QWidget, public IRenderWidget {
     Q_OBJECT
@@ -53,12 +54,16 @@ private:
     public:
         SwsContext *get(AVPixelFormat format, const QSize &source, const QSize &target);
         void reset() { m_context.reset(); }
+        // Whether the current context writes nothing past the end of its rows (vector code
+        // may round the row up), found out once with a trial conversion of these planes.
+        bool keepsToRows(const uint8_t *const planes[], const int strides[]);
 
     private:
         SwsContextPtr m_context;
         AVPixelFormat m_format = AV_PIX_FMT_NONE;
         QSize m_source;
         QSize m_target;
+        int m_keepsToRows = -1;  // unknown until tried
     };
 
     // The planes of the kept frame from a row and column on (both even for 4:2:0).
