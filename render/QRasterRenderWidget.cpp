@@ -34,6 +34,7 @@ QImage convertibleImage(const QSize &size)
     return QImage(static_cast<uchar *>(data), size.width(), size.height(), bytesPerLine,
                   QImage::Format_RGB32, av_free, data);
 }
+
 // Rows converted at a time on the way to the window: small enough to stay in the cache.
 constexpr int kBandRows = 32;
 
@@ -88,6 +89,7 @@ private:
     QPoint m_offset;
     QRegion m_allowed;
 };
+
 }  // namespace
 
 QRasterRenderWidget::QRasterRenderWidget(QWidget *parent, bool nv12)
@@ -472,8 +474,10 @@ void QRasterRenderWidget::paintEvent(QPaintEvent *event)
     const QRect inner(innerTopLeft, QSize(innerEnd.x() - innerTopLeft.x(), innerEnd.y() - innerTopLeft.y()));
     for (const QRect &bar : QRegion(rect()) - QRegion(inner))
         painter.fillRect(bar, Qt::black);
-    if (banded.isValid())
+    if (banded.isValid()) {
+        m_image = QImage();  // a whole picture from an earlier geometry is not needed now
         paintBands(painter, banded, source, event->rect());
-    else
+    } else {
         paintWhole(painter, device, source);
+    }
 }
