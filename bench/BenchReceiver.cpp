@@ -1,6 +1,7 @@
 #include "BenchReceiver.h"
 
 #include "media/PVDevice.h"
+#include "render/QRenderWidget.h"
 #include "scairplay/QPVAirPlayClient.h"
 #include "scairplay/QPVAirPlayService.h"
 #include "ui/QPVDeviceWidget.h"
@@ -52,6 +53,14 @@ void CallbackTap::frameShown(const std::string& channelId, int64_t pts)
         else
             ++it;
     }
+}
+
+void CallbackTap::framePainted(const std::string& channelId)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    auto found = m_channels.find(channelId);
+    if (found != m_channels.end())
+        ++found->second.figures.painted;
 }
 
 void* CallbackTap::Connect(const char* channelId, uint32_t kind)
@@ -196,6 +205,23 @@ void BenchReceiver::newChannel(QPVAirPlayClient* client)
         m_showing[id] = true;
         m_tap->frameShown(key, pts);
     });
+    m_renderEngine =
+        window->renderWidget()->engine() == QRenderWidget::OpenGL ? QStringLiteral("OpenGL") : QStringLiteral("raster");
+    if (QWidget* renderer = window->renderWidget()->renderWidget()) {
+        m_renderers[renderer] = key;
+        renderer->installEventFilter(this);
+        connect(renderer, &QObject::destroyed, this, [this](QObject* gone) { m_renderers.erase(gone); });
+    }
+}
+
+bool BenchReceiver::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Paint) {
+        auto found = m_renderers.find(watched);
+        if (found != m_renderers.end())
+            m_tap->framePainted(found->second);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void BenchReceiver::stopChannel(QPVAirPlayClient* client)

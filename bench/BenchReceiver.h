@@ -2,7 +2,7 @@
 // Receiver side of the end-to-end benchmarks: the service run as the program runs it (one
 // device session and window per phone), with a tap between the engine and the service that
 // notes when each access unit arrives, and a listener on every window that notes when its
-// frame reaches the renderer.
+// frame reaches the renderer, and on every renderer that notes when it paints.
 
 #include "scairplay/CAirPlayEx.h"
 
@@ -25,6 +25,7 @@ class QPVAirPlayService;
 struct ChannelFigures {
     int64_t units = 0;   // access units the engine handed over
     int64_t shown = 0;   // frames that reached the renderer
+    int64_t painted = 0; // times the renderer painted (a frame, or an expose)
     int64_t matched = 0; // shown frames whose access unit was seen (latency samples)
     std::vector<double> latencyMs;
 };
@@ -40,6 +41,8 @@ public:
     QMap<QString, ChannelFigures> figures() const;
     // GUI thread: a window handed the frame with this timestamp to its renderer.
     void frameShown(const std::string& channelId, int64_t pts);
+    // GUI thread: a window's renderer painted.
+    void framePainted(const std::string& channelId);
 
     void* Connect(const char* channelId, uint32_t kind) override;
     void Disconnected(void* handle) override;
@@ -98,6 +101,11 @@ public:
     // Phones (channel id starting with the prefix) whose window has shown at least one frame.
     // Phones that have gone may still be counted: give each run its own prefix.
     int phonesShowing(const QString& prefix = QString()) const;
+    // The engine the phone windows draw with ("raster", "OpenGL"), as the settings chose it.
+    QString renderEngineName() const { return m_renderEngine; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void newChannel(QPVAirPlayClient* client);
@@ -108,4 +116,6 @@ private:
     std::unique_ptr<CallbackTap> m_tap;
     std::unique_ptr<QPVAirPlayService> m_service;
     QMap<QString, bool> m_showing;
+    std::unordered_map<QObject*, std::string> m_renderers;
+    QString m_renderEngine = QStringLiteral("none (no window)");
 };

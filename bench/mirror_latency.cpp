@@ -37,6 +37,8 @@ void printFigures(const ChannelFigures& f, double seconds)
     std::printf("access units received: %lld (%.1f/s)\n", static_cast<long long>(f.units), double(f.units) / seconds);
     std::printf("frames shown:          %lld (%.1f/s), latency samples %lld\n", static_cast<long long>(f.shown),
                 double(f.shown) / seconds, static_cast<long long>(f.matched));
+    std::printf("renderer paints:       %lld (%.1f/s)\n", static_cast<long long>(f.painted),
+                double(f.painted) / seconds);
     // Either overwritten before the display took them or still queued when the time was up.
     std::printf("frames not shown:      %lld (%.2f %%)\n", static_cast<long long>(notShown),
                 f.units > 0 ? 100.0 * double(notShown) / double(f.units) : 0.0);
@@ -102,6 +104,7 @@ int main(int argc, char** argv)
     printFigures(figures.value("latency"), seconds);
     std::printf("receiver CPU: %.0f %% of one core; load average after: %s\n", 100.0 * cpu / seconds,
                 qPrintable(BenchSystem::loadAverage()));
+    std::printf("render engine: %s\n", qPrintable(receiver.renderEngineName()));
 
     phone.terminate();
     phone.waitForFinished(5000);

@@ -28,6 +28,7 @@ struct RoundResult {
     int showing = 0;
     double minFps = 0.0;
     double meanFps = 0.0;
+    double minPaintFps = 0.0;
     double meanReceivedFps = 0.0;
     int64_t dropped = 0;
     int64_t units = 0;
@@ -102,11 +103,13 @@ RoundResult runRound(const Setup& setup, BenchReceiver& receiver, int phones, in
     double sumReceived = 0.0;
     int counted = 0;
     r.minFps = std::numeric_limits<double>::max();
+    r.minPaintFps = std::numeric_limits<double>::max();
     for (auto it = figures.cbegin(); it != figures.cend(); ++it) {
         if (!it.key().startsWith(prefix))
             continue;
         const double fps = double(it->shown) / setup.seconds;
         r.minFps = std::min(r.minFps, fps);
+        r.minPaintFps = std::min(r.minPaintFps, double(it->painted) / setup.seconds);
         sumFps += fps;
         sumReceived += double(it->units) / setup.seconds;
         r.units += it->units;
@@ -116,6 +119,8 @@ RoundResult runRound(const Setup& setup, BenchReceiver& receiver, int phones, in
     // A phone that never connected counts as showing nothing.
     if (counted < phones)
         r.minFps = 0.0;
+    if (counted == 0)
+        r.minPaintFps = 0.0;
     r.meanFps = counted > 0 ? sumFps / counted : 0.0;
     r.meanReceivedFps = counted > 0 ? sumReceived / counted : 0.0;
     r.sustained = r.minFps >= kSustainedShare * setup.fps;
@@ -169,8 +174,9 @@ int main(int argc, char** argv)
     std::printf("%dx%d@%d phones (%s), %d s measured per round, idle receiver RSS %.1f MiB\n", setup.width,
                 setup.height, setup.fps, setup.clip.isEmpty() ? "live pattern" : "prepared clip", setup.seconds,
                 baseKiB / 1024.0);
-    std::printf("%6s %8s %8s %8s %8s %9s %10s %10s %7s %4s  %s\n", "phones", "min fps", "mean fps", "recv fps",
-                "dropped", "RSS MiB", "MiB/phone", "MiB/added", "CPU %", "ok", "load average");
+    std::printf("%6s %8s %8s %9s %8s %8s %9s %10s %10s %7s %4s  %s\n", "phones", "min fps", "mean fps",
+                "min paint", "recv fps", "dropped", "RSS MiB", "MiB/phone", "MiB/added", "CPU %", "ok",
+                "load average");
     std::fflush(stdout);
 
     int round = 0;
@@ -186,9 +192,10 @@ int main(int argc, char** argv)
             phones > previousPhones ? (r.rssKiB - previousKiB) / 1024.0 / (phones - previousPhones) : 0.0;
         previousKiB = r.rssKiB;
         previousPhones = phones;
-        std::printf("%6d %8.1f %8.1f %8.1f %8lld %9.1f %10.1f %10.1f %7.0f %4s  %s\n", r.phones, r.minFps, r.meanFps,
-                    r.meanReceivedFps, static_cast<long long>(r.dropped), r.rssKiB / 1024.0, perPhoneMiB, addedMiB,
-                    r.cpuPercent, r.sustained ? "yes" : "no", qPrintable(r.load));
+        std::printf("%6d %8.1f %8.1f %9.1f %8.1f %8lld %9.1f %10.1f %10.1f %7.0f %4s  %s\n", r.phones, r.minFps,
+                    r.meanFps, r.minPaintFps, r.meanReceivedFps, static_cast<long long>(r.dropped),
+                    r.rssKiB / 1024.0, perPhoneMiB, addedMiB, r.cpuPercent, r.sustained ? "yes" : "no",
+                    qPrintable(r.load));
         std::fflush(stdout);
         if (r.sustained)
             capacity = phones;
@@ -196,5 +203,6 @@ int main(int argc, char** argv)
             break;
     }
     std::printf("phones shown at >= %.0f %% of %d fps: %d (target 8)\n", 100 * kSustainedShare, setup.fps, capacity);
+    std::printf("render engine: %s\n", qPrintable(receiver.renderEngineName()));
     return 0;
 }

@@ -308,6 +308,8 @@ void PVDevice::setupVideo()
     m_decoder = new Decoder(m_videoBuffer, m_stream.data());
     m_decoder->setHardwareDecoding(hwDecoder);
     m_stream->setDecoder(m_decoder.data());
+    // Packets are enqueued on this thread, so the request comes from here too.
+    m_stream->setKeyFrameRequest([this] { requestKeyFrame(); });
     m_stream->startDecoding();
     connect(m_decoder.data(), &Decoder::onNewFrame, this, &PVDevice::onVideoFrame, Qt::QueuedConnection);
 }

@@ -7,6 +7,7 @@
 
 #include <SDL.h>
 
+#include <chrono>
 #include <cstring>
 #include <utility>
 
@@ -15,62 +16,23 @@ extern "C" {
 #include <libavutil/log.h>
 }
 
-// ---- packet queue ----
-
-bool Stream::PacketQueue::push(AVPacketPtr packet)
-{
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_closed)
-            return false; // the packet is freed on return
-        m_packets.push_back(std::move(packet));
-        ++m_count;
-    }
-    m_condition.notify_all();
-    return true;
-}
-
-AVPacketPtr Stream::PacketQueue::pop()
-{
-    std::unique_lock<std::mutex> lock(m_mutex);
-    m_condition.wait(lock, [this] { return m_closed || !m_packets.empty(); });
-    if (m_packets.empty()) {
-        qDebug("No item to remove. item count: %d", m_count);
-        return nullptr;
-    }
-    AVPacketPtr packet = std::move(m_packets.front());
-    m_packets.pop_front();
-    --m_count;
-    return packet;
-}
-
-int Stream::PacketQueue::count() const
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return m_count;
-}
-
-void Stream::PacketQueue::close()
-{
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_closed = true;
-    }
-    m_condition.notify_all();
-}
-
-void Stream::PacketQueue::reopen()
-{
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_closed = false;
-    }
-    m_condition.notify_all();
-}
-
 // ---- stream ----
 
-Stream::Stream(QObject* parent) : QThread(parent), m_lastTimestamp(AV_NOPTS_VALUE) {}
+namespace {
+
+int64_t steadyMicroseconds()
+{
+    return std::chrono::duration_cast<std::chrono::microseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+} // namespace
+
+Stream::Stream(QObject* parent)
+    : QThread(parent), m_lastTimestamp(AV_NOPTS_VALUE), m_clock(steadyMicroseconds)
+{
+}
 
 Stream::~Stream()
 {
@@ -112,20 +74,60 @@ void Stream::startDecoding()
 
 void Stream::enqueue(const AVPacket* packet)
 {
-    std::lock_guard<std::mutex> lock(m_wakeMutex);
-    m_stop = packet == nullptr;
-    if (packet) {
-        m_lastTimestamp.exchange(packet->pts);
-        AVPacketPtr clone(av_packet_clone(packet));
-        if (clone) {
-            clone->stream_index = 0;
-            m_queue.push(std::move(clone));
-        } else {
-            qWarning("Could not copy video packet");
+    PacketQueue::PushResult pushed;
+    std::function<void()> requestKeyFrame;
+    {
+        std::lock_guard<std::mutex> lock(m_wakeMutex);
+        m_stop = packet == nullptr;
+        if (packet) {
+            m_lastTimestamp.exchange(packet->pts);
+            AVPacketPtr clone(av_packet_clone(packet));
+            if (clone) {
+                clone->stream_index = 0;
+                pushed = m_queue.push(std::move(clone), m_clock());
+            } else {
+                qWarning("Could not copy video packet");
+            }
         }
+        if (pushed.needKeyFrame)
+            requestKeyFrame = m_requestKeyFrame;
+        // Woken under the mutex: the thread checks and waits under it, so no wake-up is lost.
+        m_wakeCondition.notify_one();
     }
-    // Woken under the mutex: the thread checks and waits under it, so no wake-up is lost.
-    m_wakeCondition.notify_one();
+    // Outside the lock: the request may go out over the network.
+    reportTrim(pushed);
+    if (pushed.needKeyFrame && requestKeyFrame)
+        requestKeyFrame();
+}
+
+void Stream::setKeyFrameRequest(std::function<void()> request)
+{
+    std::lock_guard<std::mutex> lock(m_wakeMutex);
+    m_requestKeyFrame = std::move(request);
+}
+
+void Stream::setClock(std::function<int64_t()> clock)
+{
+    std::lock_guard<std::mutex> lock(m_wakeMutex);
+    m_clock = clock ? std::move(clock) : steadyMicroseconds;
+}
+
+void Stream::reportTrim(const PacketQueue::PushResult& result)
+{
+    switch (result.trim) {
+    case PacketQueue::Trim::None:
+        break;
+    case PacketQueue::Trim::ToKeyFrame:
+        qWarning("Video decoding fell more than a second behind; dropped %d queued pictures up to "
+                 "the next key frame",
+                 result.dropped);
+        break;
+    case PacketQueue::Trim::AwaitKeyFrame:
+        qWarning("Video decoding fell more than a second behind; dropped %d queued pictures and "
+                 "waits for a key frame",
+                 result.dropped);
+        break;
+    }
 }
 
 void Stream::stopDecoding()

@@ -1,12 +1,13 @@
 #pragma once
 #include "media/AVPtr.h"
+#include "media/PacketQueue.h"
 
 #include <QThread>
 
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
-#include <deque>
+#include <functional>
 #include <mutex>
 
 class Decoder;
@@ -29,8 +30,14 @@ public:
     void setDecoder(Decoder* decoder);
     void startDecoding();
     // Queues a copy of the packet (the caller keeps its own). A null packet asks the thread
-    // to finish once the queue is empty; a later packet withdraws that request.
+    // to finish once the queue is empty; a later packet withdraws that request. When decoding
+    // has fallen more than a second behind, queued pictures are dropped up to a key frame
+    // (see PacketQueue); when none is queued, the key-frame request is called.
     void enqueue(const AVPacket* packet);
+    // Called on the enqueuing thread when the stream needs a key frame to go on.
+    void setKeyFrameRequest(std::function<void()> request);
+    // The clock that stamps arriving packets, in microseconds; a steady clock by default.
+    void setClock(std::function<int64_t()> clock);
     // Asks the thread to finish, lets it decode what is queued and waits for it.
     void stopDecoding();
 
@@ -44,24 +51,6 @@ protected:
     void run() override;
 
 private:
-    // Packets waiting for the thread; owns them. Closing refuses further packets.
-    class PacketQueue {
-    public:
-        bool push(AVPacketPtr packet);
-        // Waits while the queue is open and empty; null when closed and empty.
-        AVPacketPtr pop();
-        int count() const;
-        void close();
-        void reopen();
-
-    private:
-        mutable std::mutex m_mutex;
-        std::condition_variable m_condition;
-        std::deque<AVPacketPtr> m_packets;
-        int m_count = 0;
-        bool m_closed = false;
-    };
-
     AVPacketPtr nextPacket();
     bool createParser();
     void decodeLoop();
@@ -69,6 +58,8 @@ private:
     bool appendPending(const AVPacket* packet);
     bool decodePacket(const AVPacket* packet);
     void finishThread();
+    // Logs what a push dropped.
+    static void reportTrim(const PacketQueue::PushResult& result);
 
     Decoder* m_decoder = nullptr;
     AVCodecParserContextPtr m_parser;
@@ -79,4 +70,6 @@ private:
     std::mutex m_wakeMutex;
     std::condition_variable m_wakeCondition;
     PacketQueue m_queue;
+    std::function<void()> m_requestKeyFrame;
+    std::function<int64_t()> m_clock;
 };

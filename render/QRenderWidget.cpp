@@ -157,7 +157,10 @@ void QRenderWidget::showMemoryFrame(const AVFrame *frame)
         if (size != frameSize())
             return;  // the size was refused and logged
     }
-    if (i420)
+    // The raster engine keeps a reference to the frame rather than copying its planes.
+    if (auto *raster = qobject_cast<QRasterRenderWidget *>(m_widget))
+        raster->showFrame(frame);
+    else if (i420)
         updatePlanes(frame->data[0], frame->data[1], frame->data[2],
                      frame->linesize[0], frame->linesize[1], frame->linesize[2]);
     else

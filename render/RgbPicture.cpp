@@ -8,8 +8,6 @@ extern "C" {
 namespace render {
 
 namespace {
-// swscale's vector code may store a few bytes past the end of the last output row.
-constexpr size_t kConverterSlack = 64;
 // It also converts rows in blocks of 8 pixels and leaves the last partial block out (dark
 // columns at the right edge) unless the row has room for a whole one; rows are padded to this.
 constexpr qsizetype kRowAlignment = 64;
@@ -21,7 +19,7 @@ QImage convertibleImage(const QSize &size)
         return QImage();
     const qsizetype bytesPerLine =
         (qsizetype(size.width()) * 4 + kRowAlignment - 1) / kRowAlignment * kRowAlignment;
-    void *data = av_malloc(size_t(bytesPerLine) * size_t(size.height()) + kConverterSlack);
+    void *data = av_malloc(size_t(bytesPerLine) * size_t(size.height()) + size_t(kConverterSlack));
     if (!data)
         return QImage();
     return QImage(static_cast<uchar *>(data), size.width(), size.height(), bytesPerLine,

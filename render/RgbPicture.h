@@ -9,6 +9,9 @@ struct SwsContext;
 // screenshot has exactly the colours and edges shown on screen.
 namespace render {
 
+// Bytes swscale's vector code may store past the end of the last output row.
+constexpr int kConverterSlack = 64;
+
 // An RGB32 picture that swscale can convert into completely: its rows are padded so that the
 // vector code converts the last partial block of pixels too, and its buffer has room for the
 // bytes that code may store past the last row. Null when out of memory.

@@ -4,6 +4,7 @@
 #include "media/VideoBuffer.h"
 
 #include <QMutex>
+#include <QSemaphore>
 #include <QtTest>
 
 #include <algorithm>
@@ -83,6 +84,20 @@ public:
     }
     QStringList received;
     QVector<QVector<int64_t>> timing;
+};
+
+// Holds the stream thread in its first decode until released, so packets pile up behind it.
+class GatedDecoder : public RecordingDecoder {
+public:
+    bool decode(const AVPacket* packet) override
+    {
+        RecordingDecoder::decode(packet);
+        entered.release();
+        gate.acquire();
+        return true;
+    }
+    QSemaphore entered;
+    QSemaphore gate;
 };
 
 } // namespace
@@ -278,6 +293,46 @@ private slots:
         QCOMPARE(int(pipeline.taken.size()), m_h264.pictures.size());
         for (int i = 0; i < int(pipeline.taken.size()); ++i)
             QVERIFY(qAbs(lumaAtCentre(pipeline.taken[i].get()) - H264TestStream::lumaOf(i)) <= 2);
+    }
+
+    // A decoder more than a second behind never gets a picture without its reference, and the
+    // phone is asked for a key frame once.
+    void backlogResumesAtKeyFrame()
+    {
+        auto* decoder = new GatedDecoder;
+        Pipeline pipeline(decoder, 0, false);
+        std::atomic<int64_t> now{0};
+        std::atomic<int> requests{0};
+        pipeline.stream->setClock([&] { return now.load(); });
+        pipeline.stream->setKeyFrameRequest([&] { ++requests; });
+        {
+            QMutexLocker locker(&logMutex);
+            logged.clear();
+        }
+        const QtMessageHandler previous = qInstallMessageHandler(captureMessages);
+        pipeline.stream->startDecoding();
+        // "name@ms": K key picture, P other picture, C configuration; arrival = pts = ms.
+        auto send = [&](const QString& item) {
+            const QStringList parts = item.split('@');
+            now = parts[1].toLongLong() * 1000;
+            const bool configuration = parts[0].startsWith('C');
+            pipeline.enqueue(parts[0].toLatin1(), configuration ? AV_NOPTS_VALUE : now.load(),
+                             AV_NOPTS_VALUE, parts[0].startsWith('K') ? AV_PKT_FLAG_KEY : 0);
+        };
+        send("K1@0");
+        decoder->entered.acquire();  // the thread now holds K1; the rest queues up
+        for (const char* item : {"P2@100", "P3@500", "P4@1200", "P5@1300", "C6@1400", "K7@1400",
+                               "P8@1500"})
+            send(item);
+        decoder->gate.release(100);
+        pipeline.stream->stopDecoding();
+        qInstallMessageHandler(previous);
+
+        QCOMPARE(decoder->received, QStringList({"K1", "C6K7", "P8"}));
+        QCOMPARE(requests.load(), 1);
+        const QStringList warnings = logged.filter("fell more than a second behind");
+        QCOMPARE(warnings, QStringList{"Video decoding fell more than a second behind; dropped 3 queued "
+                                       "pictures and waits for a key frame"});
     }
 
     void fpsCounterReportsEachSecond_data()

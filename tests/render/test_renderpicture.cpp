@@ -4,8 +4,10 @@
 #include "render/QRenderWidget.h"
 #include "render/QYUVOpenGLWidget.h"
 
+#include <QScreen>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 // What each render engine puts on screen for known frames, and how it copes with bad ones.
@@ -121,6 +123,16 @@ private slots:
                 row("odd frame size") << oddQuads << 0 << full << QSize(322, 242)
                                        << corners(QSize(322, 242))
                                        << QVector<QColor>{kRed, kGreen, kBlue, kWhite};
+                // At the frame's own size the raster engine converts in bands of rows.
+                row("own size") << quads << 0 << full << quads.size() << corners(quads.size())
+                                 << QVector<QColor>{kRed, kGreen, kBlue, kWhite};
+                row("own size turned 90") << quads << 90 << full << QSize(120, 160)
+                                           << corners(QSize(120, 160))
+                                           << QVector<QColor>{kBlue, kRed, kWhite, kGreen};
+                row("own size cropped") << fourBars << 0 << QRectF(0.25, 0, 0.5, 1)
+                                         << QSize(80, 120)
+                                         << QVector<QPoint>{{20, 60}, {60, 60}, {1, 1}, {78, 118}}
+                                         << QVector<QColor>{kGreen, kBlue, kGreen, kBlue};
             }
         }
     }
@@ -186,6 +198,79 @@ private slots:
         QCOMPARE(widget->frameSize(), QSize(320, 240));
         QCOMPARE(widget->rotation(), 0);
         verifyTopLeft(widget, kRed);
+    }
+
+    // The newest frame reappears with the window, at whatever size the window has by then.
+    void keepsPictureWhileHiddenAndResized_data() { engines_data(); }
+    void keepsPictureWhileHiddenAndResized()
+    {
+        QFETCH(int, engine);
+        QRenderWidget *widget = shown(engine, QSize(320, 240));
+        if (!widget)
+            QSKIP("no OpenGL here");
+        const QImage quads = testframes::quadrants(QSize(160, 120));
+        show(widget, quads, AV_PIX_FMT_YUV420P);
+        widget->hide();
+        show(widget, quads.mirrored(true, false), AV_PIX_FMT_YUV420P);
+        widget->show();
+        QVERIFY(QTest::qWaitForWindowExposed(widget));
+        verifyTopLeft(widget, kGreen);
+
+        const QVector<QColor> mirrored{kGreen, kRed, kWhite, kBlue};
+        for (const QSize &size : {QSize(160, 120), QSize(320, 240), QSize(160, 120)}) {
+            widget->resize(size);
+            QTRY_COMPARE(widget->size(), size);
+            verifyColours(widget->grabImage(), corners(size), mirrored);
+        }
+    }
+
+    // What reaches the screen, which a grab of the widget (painted elsewhere) would not show:
+    // the picture at its own size, and nothing of it beside the widget.
+    void screenShowsPictureOnly_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("160x120") << QSize(160, 120);
+        QTest::newRow("width not a multiple of 16") << QSize(168, 100);
+        QTest::newRow("odd width") << QSize(171, 64);
+    }
+    void screenShowsPictureOnly()
+    {
+        QFETCH(QSize, size);
+        QWidget window;
+        window.setAutoFillBackground(true);
+        QPalette palette = window.palette();
+        palette.setColor(QPalette::Window, kWhite);
+        window.setPalette(palette);
+        window.resize(size.width() + 40, size.height() + 20);
+        auto *container = new QRenderWidget(&window, QRenderWidget::Raster, false);
+        container->setGeometry(QRect(QPoint(10, 10), size));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        show(container, testframes::quadrants(size), AV_PIX_FMT_YUV420P);
+        // Painted whole, the window background comes first and the picture after it.
+        window.repaint();
+
+        // A quarter in from each corner, and just either side of the quadrants' meeting point.
+        const QPoint middle(size.width() / 2, size.height() / 2);
+        const QVector<QPoint> inside = corners(size)
+            + QVector<QPoint>{middle + QPoint(-4, -4), middle + QPoint(3, -4), middle + QPoint(-4, 3),
+                              middle + QPoint(3, 3)};
+        const QVector<QColor> colours{kRed, kGreen, kBlue, kWhite, kRed, kGreen, kBlue, kWhite};
+        // Beside the picture: right of its top and bottom rows, below its last row.
+        const QPoint end(10 + size.width(), 10 + size.height());
+        const QVector<QPoint> beside{{end.x(), 10}, {end.x() + 7, end.y() - 1}, {10, end.y()},
+                                     {end.x() - 1, end.y()}};
+        QScreen *screen = QGuiApplication::primaryScreen();
+        auto matches = [&] {
+            const QImage shot = screen->grabWindow(window.winId()).toImage();
+            for (int i = 0; i < inside.size(); ++i) {
+                if (!testframes::near(shot.pixelColor(inside[i] + QPoint(10, 10)), colours[i], kTolerance))
+                    return false;
+            }
+            return std::all_of(beside.cbegin(), beside.cend(),
+                               [&](const QPoint &p) { return shot.pixelColor(p) == kWhite; });
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(matches(), 10000);
     }
 
     void rejectedFrames_data()
