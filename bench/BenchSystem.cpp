@@ -4,7 +4,10 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QProcess>
 #include <QTimer>
+
+#include <cstdio>
 
 #include <sys/resource.h>
 
@@ -46,6 +49,13 @@ void runFor(int ms)
     loop.exec();
 }
 
+double cpuPercentDuring(int ms)
+{
+    const double before = cpuSeconds();
+    runFor(ms);
+    return 100.0 * (cpuSeconds() - before) * 1000.0 / ms;
+}
+
 bool runUntil(const std::function<bool()>& condition, int timeoutMs)
 {
     QElapsedTimer clock;
@@ -61,6 +71,16 @@ bool runUntil(const std::function<bool()>& condition, int timeoutMs)
 QString castProgram()
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/pivora-cast");
+}
+
+bool startCast(QProcess& phone, const QStringList& arguments)
+{
+    phone.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    phone.start(castProgram(), arguments);
+    if (phone.waitForStarted())
+        return true;
+    std::fprintf(stderr, "%s did not start\n", qPrintable(castProgram()));
+    return false;
 }
 
 } // namespace BenchSystem

@@ -78,15 +78,11 @@ int main(int argc, char** argv)
     receiver.tap().setRecordLatency(true);
 
     QProcess phone;
-    phone.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     const int phoneSeconds = seconds + 10;
     const QStringList args{"--port", QString::number(receiver.port()), "--id", "latency", "--name", "latency",
                            "--kind", "4", "--duration", QString::number(phoneSeconds)};
-    phone.start(BenchSystem::castProgram(), args + source);
-    if (!phone.waitForStarted()) {
-        std::fprintf(stderr, "%s did not start\n", qPrintable(BenchSystem::castProgram()));
+    if (!BenchSystem::startCast(phone, args + source))
         return 1;
-    }
     if (!BenchSystem::runUntil([&] { return receiver.phonesShowing() == 1; }, kStartTimeoutMs)) {
         std::fprintf(stderr, "the phone's first frame did not arrive\n");
         return 1;
@@ -96,13 +92,11 @@ int main(int argc, char** argv)
     std::printf("%s %s, %d s measured, load average before: %s\n", qPrintable(source[0]), qPrintable(source[1]), seconds,
                 qPrintable(BenchSystem::loadAverage()));
     receiver.tap().reset();
-    const double cpuBefore = BenchSystem::cpuSeconds();
-    BenchSystem::runFor(seconds * 1000);
-    const double cpu = BenchSystem::cpuSeconds() - cpuBefore;
+    const double cpuPercent = BenchSystem::cpuPercentDuring(seconds * 1000);
     const QMap<QString, ChannelFigures> figures = receiver.tap().figures();
 
     printFigures(figures.value("latency"), seconds);
-    std::printf("receiver CPU: %.0f %% of one core; load average after: %s\n", 100.0 * cpu / seconds,
+    std::printf("receiver CPU: %.0f %% of one core; load average after: %s\n", cpuPercent,
                 qPrintable(BenchSystem::loadAverage()));
     std::printf("render engine: %s\n", qPrintable(receiver.renderEngineName()));
 

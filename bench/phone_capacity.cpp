@@ -79,21 +79,15 @@ RoundResult runRound(const Setup& setup, BenchReceiver& receiver, int phones, in
     RoundResult r;
     r.phones = phones;
     QProcess cast;
-    cast.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     cast.setStandardOutputFile(QProcess::nullDevice());
-    cast.start(BenchSystem::castProgram(), phoneArguments(setup, receiver.port(), phones, round));
-    if (!cast.waitForStarted()) {
-        std::fprintf(stderr, "%s did not start\n", qPrintable(BenchSystem::castProgram()));
+    if (!BenchSystem::startCast(cast, phoneArguments(setup, receiver.port(), phones, round)))
         return r;
-    }
     const QString prefix = channelPrefix(round);
     BenchSystem::runUntil([&] { return receiver.phonesShowing(prefix) == phones; }, kStartTimeoutMs);
     BenchSystem::runFor(kWarmUpMs);
 
     receiver.tap().reset();
-    const double cpuBefore = BenchSystem::cpuSeconds();
-    BenchSystem::runFor(setup.seconds * 1000);
-    r.cpuPercent = 100.0 * (BenchSystem::cpuSeconds() - cpuBefore) / setup.seconds;
+    r.cpuPercent = BenchSystem::cpuPercentDuring(setup.seconds * 1000);
     r.rssKiB = BenchSystem::residentKiB();
     r.load = BenchSystem::loadAverage();
     r.showing = receiver.phonesShowing(prefix);

@@ -36,14 +36,6 @@ double median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-// Percent of one core used by the whole process over the next window.
-double measureCpu(int ms)
-{
-    const double before = BenchSystem::cpuSeconds();
-    BenchSystem::runFor(ms);
-    return 100.0 * (BenchSystem::cpuSeconds() - before) * 1000.0 / ms;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -88,13 +80,12 @@ int main(int argc, char** argv)
         return 1;
     }
     QProcess phone;
-    phone.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     const int phoneSeconds = 2 * rounds * windowMs / 1000 + 30;
-    phone.start(BenchSystem::castProgram(),
-                {"--port", QString::number(receiver.port()), "--id", "recording", "--name", "recording",
-                 "--kind", "4", "--duration", QString::number(phoneSeconds), "--file", clip});
-    if (!phone.waitForStarted() ||
-        !BenchSystem::runUntil([&] { return receiver.phonesShowing() == 1; }, kStartTimeoutMs)) {
+    const QStringList args{"--port", QString::number(receiver.port()), "--id", "recording", "--name", "recording",
+                           "--kind", "4", "--duration", QString::number(phoneSeconds), "--file", clip};
+    if (!BenchSystem::startCast(phone, args))
+        return 1;
+    if (!BenchSystem::runUntil([&] { return receiver.phonesShowing() == 1; }, kStartTimeoutMs)) {
         std::fprintf(stderr, "the phone's first frame did not arrive\n");
         return 1;
     }
@@ -107,12 +98,12 @@ int main(int argc, char** argv)
     std::vector<double> plain;
     std::vector<double> recording;
     for (int round = 0; round < rounds; ++round) {
-        plain.push_back(measureCpu(windowMs));
+        plain.push_back(BenchSystem::cpuPercentDuring(windowMs));
         if (!session->startRecord(0)) {
             std::fprintf(stderr, "the recording did not start\n");
             return 1;
         }
-        recording.push_back(measureCpu(windowMs));
+        recording.push_back(BenchSystem::cpuPercentDuring(windowMs));
         session->stopRecord(true);
         std::printf("round %d: %.1f %% without, %.1f %% while recording (of one core)\n", round + 1,
                     plain.back(), recording.back());
