@@ -479,6 +479,23 @@ void QPivoraApplication::uninstallDrivers()
     // The driver uninstall job starts here once the driver window exists.
 }
 
+// --- Home screen entry points
+
+void QPivoraApplication::showSignIn(QWidget*)
+{
+    // The sign-in dialog (signed out) or the user panel at the anchor (signed in) opens here.
+}
+
+void QPivoraApplication::showMultiDeviceCenter()
+{
+    // The multi-device center is created, or shown again, maximised here.
+}
+
+bool QPivoraApplication::isMultiDeviceCenterOpen() const
+{
+    return false;
+}
+
 // --- Receiver and Bluetooth events
 
 void QPivoraApplication::applicationStateDidChange(Qt::ApplicationState)

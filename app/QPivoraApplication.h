@@ -57,6 +57,11 @@ public:
     void setUserContext(PVUserContext* context);
     void signOut();
     void uninstallDrivers();
+    // Entry points of the home screen's buttons. The sign-in dialog and the multi-device center
+    // fill them; the main window only calls them.
+    void showSignIn(QWidget* anchor);
+    void showMultiDeviceCenter();
+    bool isMultiDeviceCenterOpen() const;
 
     void bluetoothDeviceLinked(ISCBluetoothDevice* device) override;
     void bluetoothDeviceUnlinked(ISCBluetoothDevice* device) override;
