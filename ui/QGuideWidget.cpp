@@ -1,9 +1,9 @@
 #include "ui/QGuideWidget.h"
 
 #include "app/QPivoraApplication.h"
+#include "ui/PVSkin.h"
 
 #include <QEvent>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMovie>
@@ -40,7 +40,7 @@ QGuideWidget::QGuideWidget(QWidget* parent)
     setAnimation(m_sections[1], wirelessAnimation(currentLanguage()));
     setImage(m_sections[2], QString::fromLatin1(kQrPicture));
     setImage(m_sections[3], QString::fromLatin1(kQrPicture));
-    applyStyleSheet();
+    PVSkin::apply(this);
 }
 
 QGuideWidget::~QGuideWidget() = default;
@@ -200,14 +200,4 @@ void QGuideWidget::hideEvent(QHideEvent* event)
             s.movie->stop();
     }
     QScrollArea::hideEvent(event);
-}
-
-void QGuideWidget::applyStyleSheet()
-{
-    QFile file(QStringLiteral(":/skin/QGuideWidget.css"));
-    if (!file.open(QIODevice::ReadOnly)) {
-        qWarning("QGuideWidget: style sheet resource missing");
-        return;
-    }
-    setStyleSheet(QString::fromUtf8(file.readAll()));
 }

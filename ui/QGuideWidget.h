@@ -44,7 +44,6 @@ private:
     void retranslate();
     void setAnimation(Section& section, const QString& resource);
     void setImage(Section& section, const QString& resource);
-    void applyStyleSheet();
 
     Section m_sections[kSectionCount];
 };

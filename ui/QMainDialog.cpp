@@ -11,12 +11,12 @@
 #include "bluetooth/SCBluetoothService.h"
 #include "scairplay/QPVAirPlayService.h"
 #include "ui/PVNativeWindow.h"
+#include "ui/PVSkin.h"
 #include "ui/QEAlertDialog.h"
 #include "ui/QGuideWidget.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFile>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
@@ -73,7 +73,7 @@ QMainDialog::QMainDialog(QWidget* parent)
     setupWindow();
     setTitleWidgets({ui->titlebar});
     setupGuide();
-    applyStyleSheet();
+    PVSkin::apply(this);
     fillLocalInformation();
     connectSignals();
     setupShortcuts();
@@ -123,16 +123,6 @@ void QMainDialog::setupShortcuts()
     auto* grid = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M), this);
     connect(grid, &QShortcut::activated, this, &QMainDialog::didClickGrid);
     ui->labelGuide->installEventFilter(this);
-}
-
-void QMainDialog::applyStyleSheet()
-{
-    QFile file(QStringLiteral(":/skin/QMainDialog.css"));
-    if (!file.open(QIODevice::ReadOnly)) {
-        qWarning("QMainDialog: style sheet resource missing");
-        return;
-    }
-    setStyleSheet(QString::fromUtf8(file.readAll()));
 }
 
 void QMainDialog::fillLocalInformation()

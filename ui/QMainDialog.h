@@ -57,7 +57,6 @@ private:
     void setupWindow();
     void setupGuide();
     void setupShortcuts();
-    void applyStyleSheet();
     void fillLocalInformation();
     void setVideoWindowProperty();
     void connectSignals();

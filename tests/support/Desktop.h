@@ -2,6 +2,8 @@
 // The desktop of a GUI test's own X server: a window manager (so windows can be minimised,
 // focused and closed as on a user's desktop) and the X tools that act and look like a user.
 
+#include "support/StopProcess.h"
+
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QString>
@@ -43,15 +45,7 @@ inline QString windowState(const QString& window)
 
 class WindowManager {
 public:
-    ~WindowManager()
-    {
-        if (m_process.state() == QProcess::NotRunning)
-            return;
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000))
-            m_process.kill();
-        m_process.waitForFinished(5000);
-    }
+    ~WindowManager() { stopProcess(m_process); }
 
     // Starts openbox on $DISPLAY and waits until it manages the screen.
     bool start(int waitMs = 15000)

@@ -1,6 +1,8 @@
 #pragma once
 // A D-Bus daemon of the test's own, so nothing a test does reaches the machine's buses.
 
+#include "support/StopProcess.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QString>
@@ -8,15 +10,7 @@
 
 class PrivateBus {
 public:
-    ~PrivateBus()
-    {
-        if (m_daemon.state() == QProcess::NotRunning)
-            return;
-        m_daemon.terminate();
-        if (!m_daemon.waitForFinished(5000))
-            m_daemon.kill();
-        m_daemon.waitForFinished(5000);
-    }
+    ~PrivateBus() { stopProcess(m_daemon); }
 
     // Starts the daemon; its address is then address(). No service activation, anyone may own
     // any name.
