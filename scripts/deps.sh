@@ -9,6 +9,7 @@ PACKAGES=(
   libsdl2-dev libcpp-httplib-dev libssl-dev
   xvfb xauth x11-utils xdotool libgl1-mesa-dri libglx-mesa0 mesa-utils
   clang libclang-rt-dev ccache
+  libsqlite3-dev libpq-dev libsodium-dev libcurl4-openssl-dev postgresql  # account service; its tests run a private PostgreSQL
 )
 
 missing=()
