@@ -98,8 +98,11 @@ AccountService::FlowCheck AccountService::checkCaptcha(AccountStore& store, cons
                                                        StoredCaptcha* captcha)
 {
     const std::optional<StoredCaptcha> stored = store.captcha(deviceId);
-    if (!stored || stored->used || stored->expiresAt <= now || stored->failedTries >= m_rules.captchaMaxTries)
+    if (!stored || stored->used || stored->failedTries >= m_rules.captchaMaxTries)
         return {Outcome::refused(Msg::CaptchaExpired), {}};
+    // A captcha that serves a flow lives as long as the flow's code: that is what expired.
+    if (stored->expiresAt <= now)
+        return {Outcome::refused(stored->flowAccount.empty() ? Msg::CaptchaExpired : Msg::CodeExpired), {}};
     if (!secrets::sameText(withoutSpaces(imageCode), stored->answer)) {
         store.countCaptchaFailure(deviceId, stored->captchaId);
         return {Outcome::refused(Msg::CaptchaWrong), {}};
@@ -138,9 +141,10 @@ Outcome AccountService::sendCode(const std::string& deviceId, Language language,
         const std::optional<int64_t> last = store.lastCodeSentAt(name->text);
         if (last && now - *last < m_rules.codeResendInterval)
             return Outcome::refused(Msg::CodeTooSoon, std::to_string(m_rules.codeResendInterval - (now - *last)));
-        if (!store.bindCaptcha(deviceId, check.captchaId, name->text, verifyType))
+        const int64_t expiresAt = now + m_rules.codeLifetime;
+        if (!store.bindCaptcha(deviceId, check.captchaId, name->text, verifyType, expiresAt))
             return Outcome::refused(Msg::CaptchaUsed);
-        store.putCode(name->text, verifyType, deviceId, check.captchaId, code, now, now + m_rules.codeLifetime);
+        store.putCode(name->text, verifyType, deviceId, check.captchaId, code, now, expiresAt);
         if (!byMail)
             store.addToOutbox({kindName(kind), name->text, verifyType, code, now});
         return Outcome::success();

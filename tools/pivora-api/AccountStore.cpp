@@ -42,12 +42,12 @@ void AccountStore::countCaptchaFailure(const std::string& deviceId, const std::s
 }
 
 bool AccountStore::bindCaptcha(const std::string& deviceId, const std::string& captchaId,
-                               const std::string& account, const std::string& purpose)
+                               const std::string& account, const std::string& purpose, int64_t expiresAt)
 {
-    return m_sql.exec("UPDATE captchas SET flow_account = $3, flow_purpose = $4 "
+    return m_sql.exec("UPDATE captchas SET flow_account = $3, flow_purpose = $4, expires_at = $5 "
                       "WHERE device_id = $1 AND captcha_id = $2 AND used = 0 AND "
                       "(flow_account IS NULL OR (flow_account = $3 AND flow_purpose = $4))",
-                      {deviceId, captchaId, account, purpose})
+                      {deviceId, captchaId, account, purpose, expiresAt})
                .affected
            == 1;
 }

@@ -61,9 +61,10 @@ public:
                     const std::string& answer, int64_t expiresAt);
     std::optional<StoredCaptcha> captcha(const std::string& deviceId);
     void countCaptchaFailure(const std::string& deviceId, const std::string& captchaId);
-    // Ties the captcha to one account and purpose; false when it already serves another.
+    // Ties the captcha to one account and purpose, for as long as the flow's code lives;
+    // false when it already serves another.
     bool bindCaptcha(const std::string& deviceId, const std::string& captchaId,
-                     const std::string& account, const std::string& purpose);
+                     const std::string& account, const std::string& purpose, int64_t expiresAt);
     // False when it was used already (by a request that won a race).
     bool useCaptcha(const std::string& deviceId, const std::string& captchaId);
 

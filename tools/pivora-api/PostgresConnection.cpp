@@ -99,7 +99,8 @@ void PostgresConnection::fail(const void* result, const char* during)
     const char* primary = pgResult ? PQresultErrorField(pgResult, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
     std::string message = std::string(during) + ": ";
     message += primary ? primary : PQerrorMessage(m_conn);
-    const bool lost = PQstatus(m_conn) != CONNECTION_OK;
+    // Errors that libpq makes itself carry no state: the connection broke under it.
+    const bool lost = PQstatus(m_conn) != CONNECTION_OK || !state || !*state;
     throw StoreError(kindOf(state ? state : "", lost), message);
 }
 

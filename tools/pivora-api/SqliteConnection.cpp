@@ -37,7 +37,10 @@ SqliteConnection::SqliteConnection(std::string path, int busyTimeoutMs,
     , m_busyTimeoutMs(busyTimeoutMs)
     , m_writeLock(std::move(writeLock))
 {
-    open(true);
+    // The file itself is made once, by whoever sets the database up: a connection opened
+    // later must fail on a missing file rather than start an empty one.
+    const bool inMemory = m_path == ":memory:" || m_path.rfind("file:", 0) == 0;
+    open(inMemory);
 }
 
 SqliteConnection::~SqliteConnection()
@@ -96,7 +99,7 @@ bool SqliteConnection::revive()
     releaseWriteLock();
     close();
     try {
-        open(false); // a removed file stays removed: never start an empty one silently
+        open(false);
         return true;
     } catch (const StoreError&) {
         return false;

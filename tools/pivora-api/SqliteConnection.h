@@ -15,7 +15,8 @@ struct sqlite3_stmt;
 // on the same file are waited for up to the busy timeout.
 class SqliteConnection : public SqlConnection {
 public:
-    // Throws StoreError (Unavailable) when the file cannot be opened.
+    // Throws StoreError (Unavailable) when the file cannot be opened; it must exist already
+    // (":memory:" and "file:" addresses aside).
     SqliteConnection(std::string path, int busyTimeoutMs, std::shared_ptr<std::timed_mutex> writeLock);
     ~SqliteConnection() override;
 
