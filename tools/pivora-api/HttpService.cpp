@@ -61,7 +61,9 @@ HttpService::HttpService(const ApiRouter& router, Console& console, HttpSettings
     m_server->set_read_timeout(10);
     m_server->set_write_timeout(10);
     m_server->set_keep_alive_max_count(1000);
-    m_server->set_keep_alive_timeout(5);
+    // Long enough for the program's once-a-second polling to reuse its connection; stopping
+    // waits for idle connections this long.
+    m_server->set_keep_alive_timeout(2);
     const bool tls = secure();
     // Refusals the server makes itself (oversized body, other methods) get a JSON body too.
     const httplib::Server::HandlerWithResponse refuse = [tls](const httplib::Request&, httplib::Response& response) {
