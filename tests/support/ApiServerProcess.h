@@ -1,6 +1,7 @@
 #pragma once
 // Starts the real local web service (tools/pivora-api) on a free loopback port for a test.
 
+#include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -69,6 +70,27 @@ public:
                 found = object.value(key).toString();
         }
         return found;
+    }
+
+    // printedValue, waiting up to waitMs for the line to appear (without an event loop).
+    QString waitForPrinted(const QString& key, const QString& matchKey, const QString& matchValue, int waitMs = 15000)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        for (;;) {
+            const QString value = printedValue(key, matchKey, matchValue);
+            if (!value.isEmpty() || timer.elapsed() > waitMs)
+                return value;
+            m_process.waitForReadyRead(100);
+        }
+    }
+
+    // Takes what the service prints for up to waitMs, so a busy service never stalls on a full
+    // pipe while nobody reads (no event loop needed).
+    void readFor(int waitMs)
+    {
+        m_process.waitForReadyRead(waitMs);
+        m_output += m_process.readAllStandardOutput();
     }
 
 private:

@@ -6,8 +6,18 @@
 #include <httplib.h>
 
 #include <arpa/inet.h>
+#include <sys/socket.h>
 
 namespace {
+
+// cpp-httplib listens with a backlog of 5: a burst of new clients would wait for SYN
+// retries (a second or more). The listening socket gets the system's full backlog.
+template <class Base>
+class WideBacklog : public Base {
+public:
+    using Base::Base;
+    void widenBacklog() { ::listen(this->svr_sock_, SOMAXCONN); }
+};
 
 void addSafetyHeaders(httplib::Response& response, bool secure)
 {
@@ -45,10 +55,16 @@ HttpService::HttpService(const ApiRouter& router, Console& console, HttpSettings
     , m_console(console)
     , m_settings(std::move(settings))
 {
-    if (secure())
-        m_server = std::make_unique<httplib::SSLServer>(m_settings.certificate.c_str(), m_settings.privateKey.c_str());
-    else
-        m_server = std::make_unique<httplib::Server>();
+    if (secure()) {
+        auto server = std::make_unique<WideBacklog<httplib::SSLServer>>(m_settings.certificate.c_str(),
+                                                                         m_settings.privateKey.c_str());
+        m_widenBacklog = [raw = server.get()] { raw->widenBacklog(); };
+        m_server = std::move(server);
+    } else {
+        auto server = std::make_unique<WideBacklog<httplib::Server>>();
+        m_widenBacklog = [raw = server.get()] { raw->widenBacklog(); };
+        m_server = std::move(server);
+    }
 
     const int threads = m_settings.threads;
     m_server->new_task_queue = [threads] { return new httplib::ThreadPool(size_t(threads)); };
@@ -93,9 +109,14 @@ bool HttpService::valid() const
 
 int HttpService::bind()
 {
+    int port = -1;
     if (m_settings.port == 0)
-        return m_server->bind_to_any_port(m_settings.host);
-    return m_server->bind_to_port(m_settings.host, m_settings.port) ? m_settings.port : -1;
+        port = m_server->bind_to_any_port(m_settings.host);
+    else if (m_server->bind_to_port(m_settings.host, m_settings.port))
+        port = m_settings.port;
+    if (port > 0)
+        m_widenBacklog();
+    return port;
 }
 
 bool HttpService::run()

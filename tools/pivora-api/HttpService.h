@@ -2,6 +2,7 @@
 // The HTTP(S) front of the service: cpp-httplib's server with a worker pool, body and time
 // limits, safety headers, and one log line per request (never bodies).
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -45,6 +46,7 @@ private:
     Console& m_console;
     HttpSettings m_settings;
     std::unique_ptr<httplib::Server> m_server;
+    std::function<void()> m_widenBacklog;
 };
 
 // 127.0.0.0/8, ::1 and "localhost".
