@@ -210,8 +210,9 @@ std::string AccountService::issueLoginKey(AccountStore& store, int64_t accountId
     return key;
 }
 
-Outcome AccountService::signUp(const std::string& deviceId, AccountKind kind, const std::string& account,
-                               const std::string& password, const std::string& imageCode, const std::string& code)
+Outcome AccountService::finishWithPassword(const std::string& deviceId, AccountKind kind, const std::string& account,
+                                           const std::string& password, const std::string& imageCode,
+                                           const std::string& code, const char* purpose, const PasswordChange& apply)
 {
     const std::optional<AccountName> name = accountOfKind(kind, account);
     if (!name)
@@ -220,7 +221,7 @@ Outcome AccountService::signUp(const std::string& deviceId, AccountKind kind, co
         return Outcome::refused(Msg::InvalidPassword);
     const FlowCheck check = m_database.write([&](SqlConnection& connection) {
         AccountStore store(connection);
-        return checkFlow(store, deviceId, *name, kRegister, imageCode, code, m_clock.now());
+        return checkFlow(store, deviceId, *name, purpose, imageCode, code, m_clock.now());
     });
     if (!check.refusal.ok())
         return check.refusal;
@@ -231,14 +232,26 @@ Outcome AccountService::signUp(const std::string& deviceId, AccountKind kind, co
         return m_database.write([&](SqlConnection& connection) {
             AccountStore store(connection);
             const int64_t now = m_clock.now();
-            takeFlow(store, deviceId, *name, kRegister, code, check.captchaId, now);
-            if (store.account(name->text))
-                throw Refusal{Outcome::refused(Msg::AccountExists)};
-            const int64_t id = store.createAccount(name->text, kindName(kind), *hash, defaultNickname(*name), now);
-            return Outcome::success({{"loginkey", issueLoginKey(store, id, deviceId, now)}});
+            takeFlow(store, deviceId, *name, purpose, code, check.captchaId, now);
+            return apply(store, *name, *hash, now);
         });
     } catch (const Refusal& refusal) {
         return refusal.outcome;
+    }
+}
+
+Outcome AccountService::signUp(const std::string& deviceId, AccountKind kind, const std::string& account,
+                               const std::string& password, const std::string& imageCode, const std::string& code)
+{
+    try {
+        return finishWithPassword(
+            deviceId, kind, account, password, imageCode, code, kRegister,
+            [&](AccountStore& store, const AccountName& name, const std::string& hash, int64_t now) {
+                if (store.account(name.text))
+                    throw Refusal{Outcome::refused(Msg::AccountExists)};
+                const int64_t id = store.createAccount(name.text, kindName(kind), hash, defaultNickname(name), now);
+                return Outcome::success({{"loginkey", issueLoginKey(store, id, deviceId, now)}});
+            });
     } catch (const StoreError& error) {
         if (error.kind() == StoreError::Kind::Conflict) // another sign-up of the name won the race
             return Outcome::refused(Msg::AccountExists);
@@ -250,37 +263,18 @@ Outcome AccountService::resetPassword(const std::string& deviceId, AccountKind k
                                       const std::string& password, const std::string& imageCode,
                                       const std::string& code)
 {
-    const std::optional<AccountName> name = accountOfKind(kind, account);
-    if (!name)
-        return Outcome::refused(invalidAccount(kind));
-    if (!acceptablePassword(password))
-        return Outcome::refused(Msg::InvalidPassword);
-    const FlowCheck check = m_database.write([&](SqlConnection& connection) {
-        AccountStore store(connection);
-        return checkFlow(store, deviceId, *name, kGetPassword, imageCode, code, m_clock.now());
-    });
-    if (!check.refusal.ok())
-        return check.refusal;
-    const std::optional<std::string> hash = m_hasher.hash(password);
-    if (!hash)
-        return Outcome::httpError(503, Msg::Busy);
-    try {
-        return m_database.write([&](SqlConnection& connection) {
-            AccountStore store(connection);
-            const int64_t now = m_clock.now();
-            takeFlow(store, deviceId, *name, kGetPassword, code, check.captchaId, now);
-            const std::optional<StoredAccount> stored = store.account(name->text);
+    return finishWithPassword(
+        deviceId, kind, account, password, imageCode, code, kGetPassword,
+        [&](AccountStore& store, const AccountName& name, const std::string& hash, int64_t now) {
+            const std::optional<StoredAccount> stored = store.account(name.text);
             if (!stored)
                 throw Refusal{Outcome::refused(Msg::AccountMissing)};
-            store.setPasswordHash(stored->id, *hash, now);
+            store.setPasswordHash(stored->id, hash, now);
             // Whoever knew the old password is signed out everywhere.
             store.dropLoginKeys(stored->id);
-            store.clearFailures(accountSubject(*name));
+            store.clearFailures(accountSubject(name));
             return Outcome::success();
         });
-    } catch (const Refusal& refusal) {
-        return refusal.outcome;
-    }
 }
 
 Outcome AccountService::signInByCode(const std::string& deviceId, const std::string& account,

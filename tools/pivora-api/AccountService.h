@@ -12,6 +12,7 @@
 #include "SignInThrottle.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class Clock;
@@ -88,6 +89,13 @@ private:
     void takeFlow(AccountStore& store, const std::string& deviceId, const AccountName& account,
                      const std::string& purpose, const std::string& code, const std::string& captchaId,
                      int64_t now);
+    using PasswordChange =
+        std::function<Outcome(AccountStore& store, const AccountName& account, const std::string& hash, int64_t now)>;
+    // Sign-up and reset: checks the flow, hashes the new password outside any transaction,
+    // then consumes the flow and applies the change in one.
+    Outcome finishWithPassword(const std::string& deviceId, AccountKind kind, const std::string& account,
+                               const std::string& password, const std::string& imageCode, const std::string& code,
+                               const char* purpose, const PasswordChange& apply);
     PasswordCheck checkPassword(const AccountName& account, const std::string& password,
                                 const std::string& deviceId);
     Outcome throttled(const AccountName& account, const std::string& deviceId, int64_t now);

@@ -230,10 +230,10 @@ HttpAnswer ApiRouter::handle(const HttpRequest& request) const
     } catch (const StoreError& error) {
         return storeRefusal(error);
     } catch (const std::bad_alloc&) {
-        logProblem("out of memory while answering " + request.path);
+        logProblem("out of memory while answering " + loggable(request.path));
         return refusal(503);
     } catch (const std::exception& error) {
-        logProblem("failed to answer " + request.path + ": " + error.what());
+        logProblem("failed to answer " + loggable(request.path) + ": " + error.what());
         return refusal(500);
     }
 }

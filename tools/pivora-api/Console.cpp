@@ -23,6 +23,16 @@ void Console::codeSent(const std::string& account, const std::string& code, cons
              + ", \"verifytype\": " + jsonString(verifyType) + "}");
 }
 
+std::string loggable(const std::string& text, size_t maxBytes)
+{
+    std::string out = text.substr(0, maxBytes);
+    for (char& c : out) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            c = '?';
+    }
+    return out;
+}
+
 std::string jsonString(const std::string& text)
 {
     static const char hex[] = "0123456789abcdef";

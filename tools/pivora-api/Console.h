@@ -23,6 +23,10 @@ private:
     std::mutex m_mutex;
 };
 
+// Text from outside made safe for a log line: control characters become '?', and it is cut
+// at maxBytes. A request path can otherwise forge lines (a decoded "%0a").
+std::string loggable(const std::string& text, size_t maxBytes = 200);
+
 // A JSON string literal (with quotes) of UTF-8 text.
 std::string jsonString(const std::string& text);
 

@@ -95,7 +95,7 @@ HttpService::HttpService(const ApiRouter& router, Console& console, HttpSettings
         addSafetyHeaders(response, tls);
     });
     m_server->set_logger([this](const httplib::Request& request, const httplib::Response& response) {
-        m_console.line(request.remote_addr + " " + request.method + " " + request.path + " "
+        m_console.line(request.remote_addr + " " + loggable(request.method, 16) + " " + loggable(request.path) + " "
                        + std::to_string(response.status));
     });
 }

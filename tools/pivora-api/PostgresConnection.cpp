@@ -66,8 +66,8 @@ void PostgresConnection::prepareSession()
     m_statements.clear();
     if (PQsetClientEncoding(m_conn, "UTF8") != 0)
         throw StoreError(StoreError::Kind::Failed, "PostgreSQL refuses UTF-8");
-    exec("SET statement_timeout = " + std::to_string(m_settings.statementTimeoutMs), {});
-    exec("SET lock_timeout = " + std::to_string(m_settings.lockTimeoutMs), {});
+    exec("SELECT set_config('statement_timeout', $1, false)", {std::to_string(m_settings.statementTimeoutMs)});
+    exec("SELECT set_config('lock_timeout', $1, false)", {std::to_string(m_settings.lockTimeoutMs)});
 }
 
 bool PostgresConnection::healthy()

@@ -278,6 +278,13 @@ private slots:
         QCOMPARE(json->status, 415);
         QVERIFY(json->body.find("Unsupported content type") != std::string::npos);
 
+        // A path cannot forge a line of the log (or of the development output).
+        const auto forged = client.Get("/v1/%0A%7B%22captcha%22%3A%221234%22%2C%22uuid%22%3A%22forged%22%7D");
+        QVERIFY(forged);
+        QCOMPARE(forged->status, 404);
+        QTRY_VERIFY_WITH_TIMEOUT(server.output().contains("GET /v1/?{\"captcha\""), kWaitMs);
+        QVERIFY(server.printedValue("captcha", "uuid", "forged").isEmpty());
+
         const auto page = client.Get("/v1/app/qrLogin?guid=0123456789abcdef0123456789abcdef");
         QVERIFY(page);
         QCOMPARE(page->get_header_value("X-Frame-Options"), std::string("DENY"));
