@@ -11,6 +11,7 @@ PACKAGES=(
   clang libclang-rt-dev ccache
   # home screen: X11 window property, guide pictures (QR code, Chinese labels), desktop tests
   libqt5x11extras5-dev libxcb1-dev libqrencode-dev fonts-wqy-microhei openbox dbus-daemon
+  libsqlite3-dev libpq-dev libsodium-dev libcurl4-openssl-dev postgresql  # account service; its tests run a private PostgreSQL
 )
 
 missing=()
