@@ -71,6 +71,16 @@ QString PVSignForm::refusalText(const QJsonObject* answer)
     return message.isEmpty() ? tr("Network error, please try again.") : message;
 }
 
+QString PVSignForm::acceptedLoginKey(QWidget* parent, int result, const QJsonObject* answer, const char* request)
+{
+    const QString loginKey = answer ? answer->value(QLatin1String("loginkey")).toString() : QString();
+    if (result == kApiSuccess && !loginKey.isEmpty())
+        return loginKey;
+    qInfo("%s refused: result %d", request, result);
+    alert(parent, refusalText(answer));
+    return QString();
+}
+
 QString PVSignForm::fieldText(const QLineEdit* edit)
 {
     return edit->text().trimmed();

@@ -30,6 +30,9 @@ public:
     static void focusFirstEmpty(const QList<QLineEdit*>& edits);
     // The server's "message"; a fixed text when there is none (no answer at all).
     static QString refusalText(const QJsonObject* answer);
+    // The answer's login key. When the answer is not a success that carries one, the refusal is
+    // shown (and logged as the request's) and the key is empty.
+    static QString acceptedLoginKey(QWidget* parent, int result, const QJsonObject* answer, const char* request);
     // What an edit holds for a request: surrounding blanks typed by mistake are dropped.
     static QString fieldText(const QLineEdit* edit);
 

@@ -108,13 +108,9 @@ void QModifyDialog::didClickModify()
         return;
     m_pending = true;
     qInfo("Resetting the password of an %s account", isEmail() ? "e-mail" : "phone");
-    const QString account = PVSignForm::fieldText(m_account);
-    if (isEmail())
-        api->resetPasswordWithEmail(account, m_newPassword->text(), PVSignForm::fieldText(captcha),
-                                    PVSignForm::fieldText(code), this, "didApiResetPassword");
-    else
-        api->resetPasswordWithPhone(account, m_newPassword->text(), PVSignForm::fieldText(captcha),
-                                    PVSignForm::fieldText(code), this, "didApiResetPassword");
+    const auto reset = isEmail() ? &QPVApiService::resetPasswordWithEmail : &QPVApiService::resetPasswordWithPhone;
+    (api->*reset)(PVSignForm::fieldText(m_account), m_newPassword->text(), PVSignForm::fieldText(captcha),
+                  PVSignForm::fieldText(code), this, "didApiResetPassword");
 }
 
 void QModifyDialog::didApiResetPassword(int result, QJsonObject* resObject)

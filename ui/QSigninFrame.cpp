@@ -162,10 +162,8 @@ void QSigninFrame::signInByPassword()
         return;
     m_pending = true;
     qInfo("Signing in with %s and password", isEmail() ? "e-mail" : "phone number");
-    if (isEmail())
-        api->loginWithEmail(PVSignForm::fieldText(m_account), m_password->text(), this, "didApiLoginWithAccount");
-    else
-        api->loginWithPhone(PVSignForm::fieldText(m_account), m_password->text(), this, "didApiLoginWithAccount");
+    const auto signIn = isEmail() ? &QPVApiService::loginWithEmail : &QPVApiService::loginWithPhone;
+    (api->*signIn)(PVSignForm::fieldText(m_account), m_password->text(), this, "didApiLoginWithAccount");
 }
 
 void QSigninFrame::signInByCode()
@@ -194,13 +192,9 @@ void QSigninFrame::didApiLoginWithCode(int result, QJsonObject* resObject)
 void QSigninFrame::finishSignIn(int result, const QJsonObject* answer)
 {
     m_pending = false;
-    const QString loginKey = answer->value(QLatin1String("loginkey")).toString();
-    if (result != PVSignForm::kApiSuccess || loginKey.isEmpty()) {
-        qInfo("Sign-in refused: result %d", result);
-        PVSignForm::alert(window(), PVSignForm::refusalText(answer));
-        return;
-    }
-    emit didReceiveLoginKey(loginKey);
+    const QString loginKey = PVSignForm::acceptedLoginKey(window(), result, answer, "Sign-in");
+    if (!loginKey.isEmpty())
+        emit didReceiveLoginKey(loginKey);
 }
 
 void QSigninFrame::didClickForgot()

@@ -106,24 +106,17 @@ void QSignupFrame::didClickSignUp()
     m_pending = true;
     const bool email = m_kind->isEmail();
     qInfo("Signing up with %s", email ? "e-mail" : "phone number");
-    const QString account = PVSignForm::fieldText(m_account);
-    if (email)
-        api->registerWithEmail(account, m_password->text(), PVSignForm::fieldText(captcha),
-                               PVSignForm::fieldText(code), this, "didApiRegisterAccount");
-    else
-        api->registerWithPhone(account, m_password->text(), PVSignForm::fieldText(captcha),
-                               PVSignForm::fieldText(code), this, "didApiRegisterAccount");
+    const auto signUp = email ? &QPVApiService::registerWithEmail : &QPVApiService::registerWithPhone;
+    (api->*signUp)(PVSignForm::fieldText(m_account), m_password->text(), PVSignForm::fieldText(captcha),
+                   PVSignForm::fieldText(code), this, "didApiRegisterAccount");
 }
 
 void QSignupFrame::didApiRegisterAccount(int result, QJsonObject* resObject)
 {
     m_pending = false;
-    const QString loginKey = resObject->value(QLatin1String("loginkey")).toString();
-    if (result != PVSignForm::kApiSuccess || loginKey.isEmpty()) {
-        qInfo("Sign-up refused: result %d", result);
-        PVSignForm::alert(window(), PVSignForm::refusalText(resObject));
+    const QString loginKey = PVSignForm::acceptedLoginKey(window(), result, resObject, "Sign-up");
+    if (loginKey.isEmpty())
         return;
-    }
     qInfo("Account created");
     emit didReceiveLoginKey(loginKey);
 }

@@ -141,10 +141,8 @@ void QVerifyCodeBox::didClickSendCode()
     const QString captcha = PVSignForm::fieldText(m_captchaEdit);
     qInfo("Asking for a verification code (%s, %s)", qPrintable(m_verifyType),
           m_kind->isEmail() ? "e-mail" : "SMS");
-    if (m_kind->isEmail())
-        api->sendEmailCode(account, captcha, m_verifyType, this, "didApiCheckCode");
-    else
-        api->sendSmsCode(account, captcha, m_verifyType, this, "didApiCheckCode");
+    const auto send = m_kind->isEmail() ? &QPVApiService::sendEmailCode : &QPVApiService::sendSmsCode;
+    (api->*send)(account, captcha, m_verifyType, this, "didApiCheckCode");
 }
 
 void QVerifyCodeBox::didApiCheckCode(int result, QJsonObject* resObject)
