@@ -205,7 +205,12 @@ void QSigninFrame::didClickForgot()
     const QString account = dialog ? dialog->account() : QString();
     const bool email = dialog ? dialog->isEmail() : true;
     delete dialog.data();
-    if (!self || answer != QDialog::Accepted)
+    if (!self)
+        return;
+    // With the nested dialogs gone the window manager may leave no window active, and the
+    // keyboard would reach nothing until the user clicks.
+    window()->activateWindow();
+    if (answer != QDialog::Accepted)
         return;
     // Back to signing in with the new password.
     m_kind->setEmail(email);

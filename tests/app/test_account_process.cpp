@@ -5,6 +5,7 @@
 // reset and signing in with the new password, and signing in by confirming in the browser. Only
 // the keyboard is used, as the dialogs' Tab order lays it out.
 
+#include "app/PVLastUser.h"
 #include "support/ApiServerProcess.h"
 #include "support/Desktop.h"
 #include "support/PivoraProcess.h"
@@ -138,6 +139,28 @@ private:
         return text;
     }
 
+    // The settings file as the program left it on disk.
+    QJsonObject storedSettings() const
+    {
+        QFile file(m_app->dataDir() + "/userdefaults.conf");
+        return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
+    }
+
+    // The nickname the service gives for the remembered login key; empty when it refuses it.
+    QString rememberedUsersNickname() const
+    {
+        const QString key = PVLastUser::fromSetting(storedSettings().value("lastUser").toVariant());
+        const QUrl service(m_api.url());
+        httplib::Client client(service.host().toStdString(), service.port());
+        QUrlQuery form;
+        form.addQueryItem("loginkey", key);
+        const auto answer = client.Post("/v1/app/getProfile", form.toString(QUrl::FullyEncoded).toStdString(),
+            "application/x-www-form-urlencoded");
+        if (key.isEmpty() || !answer)
+            return QString();
+        return QJsonDocument::fromJson(QByteArray::fromStdString(answer->body)).object().value("mNickname").toString();
+    }
+
     QString outboxCode(const QString& verifyType)
     {
         return m_api.waitForPrinted("code", "verifytype", verifyType, kWaitMs);
@@ -205,6 +228,8 @@ private slots:
         QVERIFY(logged("Account created", 1));
         QVERIFY(logged("Signed in", 1));
         QTRY_COMPARE_WITH_TIMEOUT(signButtonShows(), 1, kWaitMs);
+        QCOMPARE(storedSettings().value("autoLogin").toBool(), false); // the box was left unticked
+        QVERIFY(!storedSettings().contains("lastUser"));
 
         // Sign out at the sign button, then sign in with "Auto Login" ticked.
         QTest::qWait(500);
@@ -215,6 +240,11 @@ private slots:
         type(kFirstPassword);
         keys({"Tab", "space", "Return"});
         QTRY_COMPARE_WITH_TIMEOUT(signButtonShows(), 2, kWaitMs);
+        // Remembered on disk at once, scrambled, and still a key the service accepts.
+        QCOMPARE(storedSettings().value("autoLogin").toBool(), true);
+        const QString stored = storedSettings().value("lastUser").toString();
+        QVERIFY(!stored.isEmpty() && PVLastUser::fromSetting(stored) != stored);
+        QCOMPARE(rememberedUsersNickname(), kNickname);
 
         // A new start signs in by itself.
         m_app->process().terminate();
@@ -223,6 +253,8 @@ private slots:
         QVERIFY(logged("Signed in automatically", 1));
         QTRY_COMPARE_WITH_TIMEOUT(signButtonShows(), 3, kWaitMs);
         signOut();
+        QTRY_VERIFY_WITH_TIMEOUT(!storedSettings().contains("lastUser"), kWaitMs);
+        QCOMPARE(storedSettings().value("autoLogin").toBool(), true);
 
         // Forgotten password: from the sign-in dialog to the reset, which starts with the account.
         openSignDialog();
@@ -242,9 +274,10 @@ private slots:
         QTest::qWait(500);
         keys({"Return"});
 
-        // Back in the sign-in dialog, in the password field: the old password is refused, with
-        // the service's message, and nothing typed is lost.
+        // Back in the sign-in dialog, which is active again, in the password field: the old
+        // password is refused, with the service's message, and nothing typed is lost.
         QTest::qWait(800);
+        QTRY_VERIFY_WITH_TIMEOUT(!xdotool({"getactivewindow"}).trimmed().isEmpty(), kWaitMs);
         type(kFirstPassword);
         keys({"Return"});
         QVERIFY(logged("Sign-in refused: result 20009", 1));
