@@ -34,6 +34,7 @@ Bytes helloPayload(uint16_t version = 1)
     h.phoneName = "name";
     h.systemVersion = "14.2.1";
     h.model = "iPhone13,2";
+    h.accessVersion = 0;  // the base layout; the access extension has rows of its own
     return cast::encodeHello(h);
 }
 
