@@ -107,24 +107,8 @@ private:
 };
 LogCapture* LogCapture::s_self = nullptr;
 
-struct CastRun {
-    int exitCode = -1;
-    QString err;
-};
-
-CastRun runCast(const QStringList& arguments)
-{
-    QProcess p;
-    p.start(casthost::castProgram(), arguments);
-    CastRun run;
-    if (!p.waitForFinished(30000)) {
-        p.kill();
-        p.waitForFinished();
-    }
-    run.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    run.err = QString::fromUtf8(p.readAllStandardError());
-    return run;
-}
+using casthost::CastRun;
+using casthost::runCast;
 
 const QStringList kShortPicture = {"--pattern", "160x120@10", "--duration", "1", "--kind", "4"};
 
