@@ -42,6 +42,7 @@ struct CastRun {
 
 inline CastRun runCast(const QStringList& arguments, int timeoutMs = 60000)
 {
+    qRegisterMetaType<QProcess::ExitStatus>("QProcess::ExitStatus");
     QProcess phone;
     QSignalSpy finished(&phone, qOverload<int, QProcess::ExitStatus>(&QProcess::finished));
     phone.start(castProgram(), arguments);
