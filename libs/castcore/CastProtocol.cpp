@@ -221,6 +221,12 @@ bool PayloadReader::str(std::string& v)
     const uint8_t* p;
     if (!take(n, p))
         return false;
+    // Texts reach the program as zero-terminated strings; a zero inside would cut them there
+    // and make different texts (channel ids) look alike.
+    if (std::memchr(p, 0, n)) {
+        m_ok = false;
+        return false;
+    }
     v.assign(reinterpret_cast<const char*>(p), n);
     return true;
 }
