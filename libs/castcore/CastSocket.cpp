@@ -77,7 +77,8 @@ int bindAndListen(int family, int port, std::string& errorText)
         addr.sin_port = htons(uint16_t(port));
         rc = ::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
     }
-    if (rc != 0 || ::listen(fd, 16) != 0) {
+    // Room for a burst of connects; strangers beyond the limits are closed right after accept.
+    if (rc != 0 || ::listen(fd, 128) != 0) {
         const int saved = errno;
         errorText = errnoText();
         ::close(fd);
