@@ -9,6 +9,8 @@ PACKAGES=(
   libsdl2-dev libcpp-httplib-dev libssl-dev
   xvfb xauth x11-utils xdotool libgl1-mesa-dri libglx-mesa0 mesa-utils
   clang libclang-rt-dev ccache
+  libavahi-client-dev avahi-utils  # announcing the receiver, pivora-cast --discover
+  avahi-daemon dbus iproute2  # tests: a private Avahi daemon in a network namespace
 )
 
 missing=()
@@ -22,4 +24,12 @@ SUDO=""
 echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -qq
+# Daemons that come with a package (avahi-daemon) must not start on their own: the tests start
+# theirs in a namespace of their own, and the program uses one only when the system runs it.
+policy=/usr/sbin/policy-rc.d
+if [ ! -e "$policy" ]; then
+  printf '#!/bin/sh\nexit 101\n' | $SUDO tee "$policy" >/dev/null
+  $SUDO chmod +x "$policy"
+  trap '$SUDO rm -f "$policy"' EXIT
+fi
 $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
