@@ -1,5 +1,7 @@
 #include "CastLog.h"
 
+#include "libs/common/LibraryLog.h"
+
 #include <atomic>
 #include <chrono>
 #include <cstdarg>
@@ -61,19 +63,10 @@ namespace castcore {
 
 void log(int level, const char* format, ...)
 {
-    char line[512];
     va_list args;
     va_start(args, format);
-    std::vsnprintf(line, sizeof line, format, args);
+    librarylog::write(g_logFunction, "castcore", level, format, args);
     va_end(args);
-    if (CastcoreLogFunction fn = g_logFunction.load()) {
-        fn(level, line);
-        return;
-    }
-    static const char* const kLevels[] = {"", "warning: ", "error: "};
-    const char* prefix = (level >= 0 && level <= 2) ? kLevels[level] : "";
-    // One fprintf per line so lines of different threads do not interleave.
-    std::fprintf(stderr, "castcore: %s%s\n", prefix, line);
 }
 
 void logLimited(Cause cause, int level, const char* format, ...)

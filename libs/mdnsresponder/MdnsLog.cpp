@@ -1,10 +1,10 @@
 #include "MdnsLog.h"
 
 #include "MdnsResponder.h"
+#include "libs/common/LibraryLog.h"
 
 #include <atomic>
 #include <cstdarg>
-#include <cstdio>
 
 namespace {
 std::atomic<ServiceLogFunction> g_logFunction{nullptr};
@@ -19,18 +19,10 @@ namespace mdns {
 
 void log(int level, const char* format, ...)
 {
-    char line[512];
     va_list args;
     va_start(args, format);
-    std::vsnprintf(line, sizeof line, format, args);
+    librarylog::write(g_logFunction, "mdnsresponder", level, format, args);
     va_end(args);
-    if (ServiceLogFunction fn = g_logFunction.load()) {
-        fn(level, line);
-        return;
-    }
-    static const char* const kLevels[] = {"", "warning: ", "error: "};
-    const char* prefix = (level >= 0 && level <= 2) ? kLevels[level] : "";
-    std::fprintf(stderr, "mdnsresponder: %s%s\n", prefix, line);
 }
 
 } // namespace mdns
