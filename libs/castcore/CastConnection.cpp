@@ -280,44 +280,11 @@ bool CastConnection::handleHello(const std::vector<uint8_t>& payload)
     // From here the phone is past the stranger stage: the deadline and the small frame limit
     // no longer apply, and what happens to it is logged line by line.
     m_helloReceived.store(true);
-    if (hello.version != cast::kProtocolVersion) {
-        castcore::log(CASTCORE_LOG_WARNING, "connection %d (%s): unsupported protocol version %u; refusing",
-                      m_serial, m_peer.c_str(), unsigned(hello.version));
-        return refuse(cast::UnsupportedVersion);
-    }
-    if (hello.kind < 1 || hello.kind > 4) {
-        castcore::log(CASTCORE_LOG_WARNING, "connection %d (%s): device kind %u is not 1 to 4; refusing",
-                      m_serial, m_peer.c_str(), unsigned(hello.kind));
-        return refuse(cast::Refused);
-    }
-    if (hello.channelId.empty()) {
-        castcore::log(CASTCORE_LOG_WARNING, "connection %d (%s): HELLO without a channel id; refusing",
-                      m_serial, m_peer.c_str());
-        return refuse(cast::Refused);
-    }
+    const int refusal = helloRefusal(hello);
+    if (refusal >= 0)
+        return refuse(uint8_t(refusal));
     IAirPlayCallback* cb = m_engine.callback();
-    if (!cb || m_engine.stopping()) {
-        castcore::log(CASTCORE_LOG_WARNING, "connection %d (%s): the receiver is not ready; refusing",
-                      m_serial, m_peer.c_str());
-        return refuse(cast::Refused);
-    }
-    if (!m_engine.takePhoneSlot()) {
-        castcore::logLimited(castcore::Cause::Busy, CASTCORE_LOG_WARNING,
-                             "connection %d (%s): phone \"%s\" refused: %zu phones are mirroring already",
-                             m_serial, m_peer.c_str(), hello.phoneName.c_str(), CastEngine::kMaxPhones);
-        return refuse(cast::Busy);
-    }
-    m_hasPhoneSlot = true;
-    const int status = admit(hello);
-    if (status != cast::Accepted) {
-        castcore::log(CASTCORE_LOG_WARNING, "connection %d (%s): phone \"%s\" (channel \"%s\") refused: %s",
-                      m_serial, m_peer.c_str(), hello.phoneName.c_str(), hello.channelId.c_str(),
-                      cast::welcomeStatusText(uint8_t(status)));
-        return refuse(uint8_t(status));
-    }
-    if (m_engine.stopping())
-        return refuse(cast::Refused);
-    void* h = cb->Connect(hello.channelId.c_str(), hello.kind);
+    void* h = cb ? cb->Connect(hello.channelId.c_str(), hello.kind) : nullptr;
     if (!h) {
         castcore::log(CASTCORE_LOG_WARNING, "connection %d (%s): the program refused channel \"%s\"",
                       m_serial, m_peer.c_str(), hello.channelId.c_str());
@@ -334,6 +301,46 @@ bool CastConnection::handleHello(const std::vector<uint8_t>& payload)
     cb->Information(h, hello.phoneName.c_str(), hello.channelId.c_str(), hello.systemVersion.c_str(),
                     hello.model.c_str());
     return true;
+}
+
+int CastConnection::helloRefusal(const cast::HelloMsg& hello)
+{
+    if (hello.version != cast::kProtocolVersion) {
+        castcore::log(CASTCORE_LOG_WARNING, "connection %d (%s): unsupported protocol version %u; refusing",
+                      m_serial, m_peer.c_str(), unsigned(hello.version));
+        return cast::UnsupportedVersion;
+    }
+    if (hello.kind < 1 || hello.kind > 4) {
+        castcore::log(CASTCORE_LOG_WARNING, "connection %d (%s): device kind %u is not 1 to 4; refusing",
+                      m_serial, m_peer.c_str(), unsigned(hello.kind));
+        return cast::Refused;
+    }
+    if (hello.channelId.empty()) {
+        castcore::log(CASTCORE_LOG_WARNING, "connection %d (%s): HELLO without a channel id; refusing",
+                      m_serial, m_peer.c_str());
+        return cast::Refused;
+    }
+    if (!m_engine.callback() || m_engine.stopping()) {
+        castcore::log(CASTCORE_LOG_WARNING, "connection %d (%s): the receiver is not ready; refusing",
+                      m_serial, m_peer.c_str());
+        return cast::Refused;
+    }
+    if (!m_engine.takePhoneSlot()) {
+        castcore::logLimited(castcore::Cause::Busy, CASTCORE_LOG_WARNING,
+                             "connection %d (%s): phone \"%s\" refused: %zu phones are mirroring already",
+                             m_serial, m_peer.c_str(), hello.phoneName.c_str(), CastEngine::kMaxPhones);
+        return cast::Busy;
+    }
+    m_hasPhoneSlot = true;
+    const int status = admit(hello);
+    if (status != cast::Accepted) {
+        castcore::log(CASTCORE_LOG_WARNING, "connection %d (%s): phone \"%s\" (channel \"%s\") refused: %s",
+                      m_serial, m_peer.c_str(), hello.phoneName.c_str(), hello.channelId.c_str(),
+                      cast::welcomeStatusText(uint8_t(status)));
+        return status;
+    }
+    // The user may have taken a while; the receiver may be stopping by now.
+    return m_engine.stopping() ? int(cast::Refused) : -1;
 }
 
 int CastConnection::admit(const cast::HelloMsg& hello)

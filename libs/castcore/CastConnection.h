@@ -56,6 +56,8 @@ public:
 private:
     bool handleFrame(const cast::Frame& frame);
     bool handleHello(const std::vector<uint8_t>& payload);
+    // The WELCOME status that refuses this HELLO (logged), or -1 when the phone may come in.
+    int helloRefusal(const cast::HelloMsg& hello);
     // The access gate's answer for a phone, telling it to wait when the gate asks the user.
     int admit(const cast::HelloMsg& hello);
     void logReadEnd(cast::ReadResult result, const cast::Frame& frame, const std::string& error);
