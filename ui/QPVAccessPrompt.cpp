@@ -19,6 +19,8 @@ SCReceiverAccess::Answer QPVAccessPrompt::ask(QWidget* parent, const QString& ph
                                                   tr("Allow %1 to mirror to this PC?").arg(phoneName),
                                                   QEAlertDialog::ModeAcceptCancel);
     m_dialog = dialog;
+    // Answering a phone never ends the program, even when no other window is open.
+    dialog->setAttribute(Qt::WA_QuitOnClose, false);
     dialog->setAcceptText(tr("Allow"));
     dialog->setCancelText(tr("Deny"));
     auto* always = new QPushButton(tr("Always allow"), dialog);
