@@ -296,6 +296,11 @@ void QPivoraApplication::rememberAllowedPhone(const QString& channelId, const QS
 void QPivoraApplication::airplayServiceDidAskAccess(const QString& phoneName, const QString& channelId,
                                                     const QString& address, int* answer)
 {
+    // A question that reaches this thread while the receiver stops is not put to the user.
+    if (!m_airplayService || m_airplayService->access().isClosed()) {
+        *answer = int(SCReceiverAccess::Answer::Deny);
+        return;
+    }
     if (!m_accessPrompt)
         m_accessPrompt = new QPVAccessPrompt(this);
     qInfo("Receiver access: asking whether \"%s\" (%s) may mirror", qUtf8Printable(phoneName),

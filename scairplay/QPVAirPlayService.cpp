@@ -169,6 +169,8 @@ void QPVAirPlayService::shutDownEngine()
         SCAirPlayService::shutDownEngine();
         return;
     }
+    // Questions about phones that arrive while this thread pumps below are answered Deny.
+    access().setClosed(true);
     // Stopping the engine waits for its threads, and one of them may be waiting for this
     // thread to handle a blocking signal. Stop it on a helper thread and keep handling those
     // calls until it is done.

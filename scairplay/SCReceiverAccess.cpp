@@ -112,6 +112,12 @@ void SCReceiverAccess::setClosed(bool closed)
     m_closed = closed;
 }
 
+bool SCReceiverAccess::isClosed() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_closed;
+}
+
 void SCReceiverAccess::setClock(std::function<Clock::time_point()> clock)
 {
     std::lock_guard<std::mutex> lock(m_mutex);

@@ -54,6 +54,7 @@ public:
     void setAsker(std::function<Answer(const Phone&)> asker);
     // While closed (the receiver is stopping) nobody is asked and asking phones are refused.
     void setClosed(bool closed);
+    bool isClosed() const;
     // For tests of the lockout minute.
     void setClock(std::function<Clock::time_point()> clock);
 
