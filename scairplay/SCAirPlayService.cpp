@@ -467,7 +467,8 @@ struct SCAirPlayService::ResponderExit {
 
 void SCAirPlayService::startResponder()
 {
-    if (m_responderLibrary)
+    // A responder left running once would share its state with a second one.
+    if (m_responderLibrary || m_responderAbandoned)
         return;
     const std::string besideProgram = programFolder() + kResponderLibrary;
     m_responderLibrary = ::dlopen(besideProgram.c_str(), RTLD_NOW | RTLD_LOCAL);
@@ -526,6 +527,7 @@ void SCAirPlayService::stopResponder()
             m_responderThread.detach();
             m_responderExit.reset();
             m_responderLibrary = nullptr;
+            m_responderAbandoned = true;
             return;
         }
         m_responderThread.join();

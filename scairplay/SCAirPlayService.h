@@ -147,4 +147,5 @@ private:
     void* m_responderLibrary = nullptr;
     std::thread m_responderThread;
     std::shared_ptr<ResponderExit> m_responderExit;
+    bool m_responderAbandoned = false;
 };
