@@ -10,7 +10,7 @@ PACKAGES=(
   xvfb xauth x11-utils xdotool libgl1-mesa-dri libglx-mesa0 mesa-utils
   clang libclang-rt-dev ccache
   libavahi-client-dev avahi-utils  # announcing the receiver, pivora-cast --discover
-  avahi-daemon dbus iproute2  # tests: a private Avahi daemon in a network namespace
+  avahi-daemon dbus-daemon iproute2  # tests: a private Avahi daemon in a network namespace
 )
 
 missing=()
