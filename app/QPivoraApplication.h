@@ -20,6 +20,7 @@ class QMainDialog;
 class QNetworkAccessManager;
 class QPVAirPlayClient;
 class QPVAirPlayService;
+class QPVAccessPrompt;
 class QPVApiService;
 class QSettings;
 class SCBluetoothService;
@@ -51,6 +52,10 @@ public:
     bool isSimplifiedChinese() const { return m_language == QLatin1String("zh-cn"); }
     bool canControl(uint32_t kind) const;
     QString receiverName() const;
+    // The code phones must give to mirror while "receiverAccess" is "pin" (fresh each start),
+    // empty in the other modes; the main window shows it and follows
+    // didReceiverAccessCodeChanged.
+    QString receiverAccessCode() const;
     const SCAirPlayServiceOptions& airplayOptions() const { return m_airplayOptions; }
 
     void checkVersion();
@@ -82,6 +87,7 @@ signals:
     void didBLEDeviceConnectStatusChanged(QString name, uint64_t address, bool isConnected);
     void didOptionsChanged();
     void didCheckNewVersion(bool hasNewer, int forceUpdate);
+    void didReceiverAccessCodeChanged(const QString& code);
 
 public slots:
     void didApiCheckVersion(int result, QJsonObject* resObject);
@@ -94,6 +100,9 @@ public slots:
     void airplayServiceDidAirPlayMirroringRotated(QPVAirPlayClient* client, int oldDir, int newDir);
     void appOptionsDidChange();
     void updateAirPlayServiceOptions(SCAirPlayServiceOptions& serviceOptions);
+    // Asks the user whether an unknown phone may mirror ("receiverAccess" is "ask").
+    void airplayServiceDidAskAccess(const QString& phoneName, const QString& channelId, const QString& address,
+                                    int* answer);
 
 private:
     bool refuseConflictingProgram();
@@ -108,6 +117,9 @@ private:
     void initAudioMixer();
     bool startAirPlayService(const QString& name);
     void connectAirPlayService();
+    // Hands "receiverAccess" and the phones allowed for good to the receiver service.
+    void applyReceiverAccess();
+    void rememberAllowedPhone(const QString& channelId, const QString& phoneName);
     void createDriverWindow();
     void createMainWindow();
     QWidget* alertParent() const;
@@ -140,6 +152,7 @@ private:
     QSharedPointer<QNetworkAccessManager> m_network;
     QTranslator m_translator;
     PVSignalWatcher* m_signalWatcher = nullptr;
+    QPVAccessPrompt* m_accessPrompt = nullptr;
     State m_state = State::NotStarted;
 };
 

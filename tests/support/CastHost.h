@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QString>
 #include <QStringList>
 
@@ -30,6 +31,31 @@ inline std::unique_ptr<QProcess> startPhone(int port, const QString& id, int kin
                                             QString::number(kind)}
                                     + extra);
     return phone;
+}
+
+// A pivora-cast run to its end: exit status (-1 when it crashed or hung) and what it said on
+// stderr. The event loop runs meanwhile, so blocking signals of the service are served.
+struct CastRun {
+    int exitCode = -1;
+    QString err;
+};
+
+inline CastRun runCast(const QStringList& arguments, int timeoutMs = 60000)
+{
+    qRegisterMetaType<QProcess::ExitStatus>("QProcess::ExitStatus");
+    QProcess phone;
+    QSignalSpy finished(&phone, qOverload<int, QProcess::ExitStatus>(&QProcess::finished));
+    phone.start(castProgram(), arguments);
+    CastRun run;
+    if (!finished.wait(timeoutMs)) {
+        phone.kill();
+        phone.waitForFinished();
+        run.err = QString::fromUtf8(phone.readAllStandardError());
+        return run;
+    }
+    run.exitCode = phone.exitStatus() == QProcess::NormalExit ? phone.exitCode() : -1;
+    run.err = QString::fromUtf8(phone.readAllStandardError());
+    return run;
 }
 
 inline QPVDeviceWidget* windowOf(QPVAirPlayClient* client)

@@ -6,7 +6,10 @@
 
 namespace {
 
-enum OptionId { Host = 1000, Port, Name, Kind, Model, Os, File, Pattern, Duration, Fast, RotateEvery, Phones, Id, Help };
+enum OptionId {
+    Host = 1000, Port, Name, Kind, Model, Os, File, Pattern, Duration, Fast, RotateEvery, Phones, Id, Help,
+    Discover, Pin
+};
 
 bool parseInt(const char* text, long min, long max, int& out)
 {
@@ -67,6 +70,8 @@ std::string usageText()
     return "usage: pivora-cast (--pattern WIDTHxHEIGHT[@FPS] | --file PATH) [options]\n"
            "  --host HOST            receiver address (127.0.0.1)\n"
            "  --port PORT            receiver port (47011)\n"
+           "  --discover [NAME]      find the receiver called NAME (or the only one) on the network\n"
+           "  --pin CODE             access code shown by the receiver\n"
            "  --name NAME            phone name\n"
            "  --id ID                channel id (with --phones, -1, -2, ... are appended)\n"
            "  --kind 1..4            device kind: 1, 2 iOS, 3 Android, 4 no control (3)\n"
@@ -97,17 +102,20 @@ ParseOutcome parseOptions(int argc, char** argv, CastOptions& o, std::string& er
         {"phones", required_argument, nullptr, Phones},
         {"id", required_argument, nullptr, Id},
         {"help", no_argument, nullptr, Help},
+        {"discover", optional_argument, nullptr, Discover},
+        {"pin", required_argument, nullptr, Pin},
         {nullptr, 0, nullptr, 0},
     };
     optind = 1;
     opterr = 0;
+    bool explicitAddress = false;
     int c;
     while ((c = getopt_long(argc, argv, "", longOptions, nullptr)) != -1) {
         const std::string arg = optarg ? optarg : "";
         bool ok = true;
         switch (c) {
-        case Host: o.host = arg; ok = !arg.empty(); break;
-        case Port: ok = parseInt(optarg, 1, 65535, o.port); break;
+        case Host: o.host = arg; ok = !arg.empty(); explicitAddress = true; break;
+        case Port: ok = parseInt(optarg, 1, 65535, o.port); explicitAddress = true; break;
         case Name: o.name = arg; break;
         case Kind: ok = parseInt(optarg, 1, 4, o.kind); break;
         case Model: o.model = arg; break;
@@ -120,6 +128,15 @@ ParseOutcome parseOptions(int argc, char** argv, CastOptions& o, std::string& er
         case Phones: ok = parseInt(optarg, 1, 64, o.phones); break;
         case Id: o.id = arg; ok = !arg.empty(); break;
         case Help: return ParseOutcome::Help;
+        case Discover:
+            o.discover = true;
+            // Both "--discover=NAME" and "--discover NAME" name the receiver.
+            if (optarg)
+                o.discoverName = arg;
+            else if (optind < argc && argv[optind][0] != '-')
+                o.discoverName = argv[optind++];
+            break;
+        case Pin: o.pin = arg; ok = !arg.empty() && arg.size() <= 64; break;
         default:
             error = "unknown option or missing value: " + std::string(argv[optind - 1]);
             return ParseOutcome::Error;
@@ -134,6 +151,10 @@ ParseOutcome parseOptions(int argc, char** argv, CastOptions& o, std::string& er
     }
     if (optind < argc) {
         error = "unexpected argument: " + std::string(argv[optind]);
+        return ParseOutcome::Error;
+    }
+    if (o.discover && explicitAddress) {
+        error = "--discover finds the address itself; it goes without --host and --port";
         return ParseOutcome::Error;
     }
     if (o.file.empty() == (o.patternWidth == 0)) {

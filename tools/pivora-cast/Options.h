@@ -19,6 +19,9 @@ struct CastOptions {
     bool fast = false;
     double rotateEvery = 0;     // 0: never
     int phones = 1;
+    bool discover = false;      // find the receiver through the network's service discovery
+    std::string discoverName;   // empty: the only receiver found
+    std::string pin;            // access code the receiver's main window shows
 };
 
 enum class ParseOutcome { Run, Help, Error };

@@ -36,6 +36,7 @@ Phone::Phone(const CastOptions& options, int index, int count) : m_options(optio
     m_hello.phoneName = withSuffix(options.name, " ", index, count);
     m_hello.systemVersion = options.systemVersion;
     m_hello.model = options.model;
+    m_hello.accessCode = options.pin;
 }
 
 std::unique_ptr<MediaSource> Phone::makeSource() const
