@@ -52,6 +52,8 @@ public:
     bool canControl(uint32_t kind) const;
     QString receiverName() const;
     const SCAirPlayServiceOptions& airplayOptions() const { return m_airplayOptions; }
+    // Runs while a microphone test switched on in the options lasts.
+    const QTimer& microphoneTestTimer() const { return m_micTestTimer; }
 
     void checkVersion();
     void setUserContext(PVUserContext* context);
