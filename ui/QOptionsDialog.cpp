@@ -4,6 +4,7 @@
 #include "app/QPivoraApplication.h"
 #include "ui/QEAlertDialog.h"
 #include "ui/QOptionsAndroidDeviceFrame.h"
+#include "ui/QOptionsFrame.h"
 #include "ui/QOptionsGeneralFrame.h"
 #include "ui/QOptionsHWFrame.h"
 #include "ui/QOptionsIOSDeviceFrame.h"
@@ -13,7 +14,6 @@
 #include "ui/QOptionsVideoAudioFrame.h"
 
 #include <QButtonGroup>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -72,7 +72,7 @@ QOptionsDialog::QOptionsDialog(QWidget* parent)
     root->addLayout(body, 1);
     createPages();
     root->addWidget(createActionBar());
-    applyStyleSheet();
+    QOptionsFrame::applySkin(this, "QOptionsDialog");
 
     loadPages();
     showPage(General);
@@ -237,14 +237,4 @@ void QOptionsDialog::writeOptions(const QVariantMap& options)
             tr("The settings could not be written to disk. They apply until the program ends."),
             QEAlertDialog::ModeAccept);
     }
-}
-
-void QOptionsDialog::applyStyleSheet()
-{
-    QFile file(QStringLiteral(":/skin/QOptionsDialog.css"));
-    if (!file.open(QIODevice::ReadOnly)) {
-        qWarning("QOptionsDialog: style sheet resource missing");
-        return;
-    }
-    setStyleSheet(QString::fromUtf8(file.readAll()));
 }

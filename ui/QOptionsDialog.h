@@ -45,7 +45,6 @@ private:
     void loadPages();
     // Writes "options" and syncs; an unwritable file is reported, the values still apply.
     void writeOptions(const QVariantMap& options);
-    void applyStyleSheet();
 
     QButtonGroup* m_pageButtons = nullptr;
     QStackedWidget* m_stack = nullptr;

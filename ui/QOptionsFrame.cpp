@@ -31,14 +31,14 @@ QOptionsFrame::QOptionsFrame(const QString& group, const QString& title, const c
     auto* heading = new QLabel(title, this);
     heading->setObjectName("lbPageTitle");
     m_layout->addWidget(heading);
-    applyStyleSheet(className);
+    applySkin(this, className);
 }
 
-void QOptionsFrame::applyStyleSheet(const char* className)
+void QOptionsFrame::applySkin(QWidget* widget, const char* className)
 {
     QFile file(QStringLiteral(":/skin/%1.css").arg(QLatin1String(className)));
     if (file.open(QIODevice::ReadOnly))
-        setStyleSheet(QString::fromUtf8(file.readAll()));
+        widget->setStyleSheet(QString::fromUtf8(file.readAll()));
     else
         qWarning("%s: style sheet resource missing", className);
 }

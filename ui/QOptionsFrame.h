@@ -36,6 +36,9 @@ public:
     // The control bound to `key`: a combo box, or the first radio button of a group.
     QWidget* control(const QString& key) const;
 
+    // Gives a widget the style sheet ":/skin/<className>.css".
+    static void applySkin(QWidget* widget, const char* className);
+
 protected:
     // Starts a new section under a heading (empty: no heading); rows go into it.
     QLabel* addSection(const QString& heading);
@@ -61,7 +64,6 @@ private:
     static int selectionOf(const Binding& binding);
     static void select(const Binding& binding, int index);
     QGridLayout* currentGrid();
-    void applyStyleSheet(const char* className);
 
     QString m_group;
     QVBoxLayout* m_layout = nullptr;
