@@ -153,6 +153,9 @@ int main(int argc, char** argv)
         for (int i = 0; i < argc; ++i)
             args.append(argv[i]);
         args.append(nullptr);
+        // The preloaded library comes before a sanitizer's runtime; that order is intended.
+        const QByteArray asan = qgetenv("ASAN_OPTIONS");
+        qputenv("ASAN_OPTIONS", (asan.isEmpty() ? asan : asan + ':') + "verify_asan_link_order=0");
         execvp("umockdev-wrapper", args.data());
         qWarning("umockdev-wrapper could not be run");
         return 1;
