@@ -10,6 +10,8 @@ PACKAGES=(
   xvfb xauth x11-utils xdotool libgl1-mesa-dri libglx-mesa0 mesa-utils
   clang libclang-rt-dev ccache
   libudev-dev umockdev libumockdev-dev  # hardware summary of the options; its test's mocked devices
+  # home screen: X11 window property, guide pictures (QR code, Chinese labels), desktop tests
+  libqt5x11extras5-dev libxcb1-dev libqrencode-dev fonts-wqy-microhei openbox dbus-daemon
 )
 
 missing=()

@@ -3,7 +3,7 @@
 using OptionChoices::findChoice;
 
 QOptionsAndroidDeviceFrame::QOptionsAndroidDeviceFrame(QWidget* parent)
-    : QOptionsFrame(QStringLiteral("androidDevice"), tr("Android Device"), "QOptionsAndroidDeviceFrame", parent)
+    : QOptionsFrame(QStringLiteral("androidDevice"), tr("Android Device"), parent)
 {
     const QString group = QStringLiteral("androidDevice");
     addRadios(tr("Android Version"), *findChoice(group, "systemversion"));

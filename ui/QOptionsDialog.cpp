@@ -3,6 +3,7 @@
 #include "app/PVSettings.h"
 #include "app/QPivoraApplication.h"
 #include "ui/QEAlertDialog.h"
+#include "ui/PVSkin.h"
 #include "ui/QOptionsAndroidDeviceFrame.h"
 #include "ui/QOptionsFrame.h"
 #include "ui/QOptionsGeneralFrame.h"
@@ -72,7 +73,7 @@ QOptionsDialog::QOptionsDialog(QWidget* parent)
     root->addLayout(body, 1);
     createPages();
     root->addWidget(createActionBar());
-    QOptionsFrame::applySkin(this, "QOptionsDialog");
+    PVSkin::apply(this);
 
     loadPages();
     showPage(General);

@@ -1,9 +1,10 @@
 #include "ui/QOptionsFrame.h"
 
+#include "ui/PVSkin.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,27 +21,15 @@ QString capitalised(const QString& key)
 
 } // namespace
 
-QOptionsFrame::QOptionsFrame(const QString& group, const QString& title, const char* className,
-                             QWidget* parent)
+QOptionsFrame::QOptionsFrame(const QString& group, const QString& title, QWidget* parent)
     : QFrame(parent), m_group(group)
 {
-    setObjectName(QString::fromLatin1(className));
     m_layout = new QVBoxLayout(this);
     m_layout->setContentsMargins(28, 20, 28, 16);
     m_layout->setSpacing(10);
     auto* heading = new QLabel(title, this);
     heading->setObjectName("lbPageTitle");
     m_layout->addWidget(heading);
-    applySkin(this, className);
-}
-
-void QOptionsFrame::applySkin(QWidget* widget, const char* className)
-{
-    QFile file(QStringLiteral(":/skin/%1.css").arg(QLatin1String(className)));
-    if (file.open(QIODevice::ReadOnly))
-        widget->setStyleSheet(QString::fromUtf8(file.readAll()));
-    else
-        qWarning("%s: style sheet resource missing", className);
 }
 
 void QOptionsFrame::load(const QVariantMap& groupMap)
@@ -210,4 +199,7 @@ QLabel* QOptionsFrame::addNote(const QString& text, const char* objectName)
 void QOptionsFrame::finish()
 {
     m_layout->addStretch(1);
+    // Called from the page's own constructor, so the class seen here is the page's.
+    setObjectName(QString::fromLatin1(metaObject()->className()));
+    PVSkin::apply(this);
 }

@@ -17,9 +17,8 @@ class QVBoxLayout;
 class QOptionsFrame : public QFrame {
     Q_OBJECT
 public:
-    // `group` is the option group the page edits; empty for read-only pages. The page's style
-    // sheet is ":/skin/<className>.css".
-    QOptionsFrame(const QString& group, const QString& title, const char* className, QWidget* parent);
+    // `group` is the option group the page edits; empty for read-only pages.
+    QOptionsFrame(const QString& group, const QString& title, QWidget* parent);
 
     QString group() const { return m_group; }
 
@@ -36,9 +35,6 @@ public:
     // The control bound to `key`: a combo box, or the first radio button of a group.
     QWidget* control(const QString& key) const;
 
-    // Gives a widget the style sheet ":/skin/<className>.css".
-    static void applySkin(QWidget* widget, const char* className);
-
 protected:
     // Starts a new section under a heading (empty: no heading); rows go into it.
     QLabel* addSection(const QString& heading);
@@ -50,7 +46,8 @@ protected:
     QLabel* addNote(const QString& text, const char* objectName = "lbNote");
     // Space between rows of the sections that follow (10 pixels unless set).
     void setRowSpacing(int pixels);
-    // Closes the page's content; whatever follows is pushed to the top.
+    // Ends the page's constructor: the content is pushed to the top and the page takes its own
+    // style sheet (":/skin/<page class>.css").
     void finish();
 
 private:

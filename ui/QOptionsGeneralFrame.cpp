@@ -9,7 +9,7 @@
 using OptionChoices::findChoice;
 
 QOptionsGeneralFrame::QOptionsGeneralFrame(QWidget* parent)
-    : QOptionsFrame(QStringLiteral("general"), tr("General"), "QOptionsGeneralFrame", parent)
+    : QOptionsFrame(QStringLiteral("general"), tr("General"), parent)
 {
     addCombo(tr("Language"), *findChoice("general", "lang"));
     addRadios(tr("When closing app"), *findChoice("general", "closingAction"));

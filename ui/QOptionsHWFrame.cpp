@@ -31,7 +31,7 @@ QStorageInfo storageOf(const QString& path)
 } // namespace
 
 QOptionsHWFrame::QOptionsHWFrame(QWidget* parent)
-    : QOptionsFrame(QString(), tr("Hardware"), "QOptionsHWFrame", parent)
+    : QOptionsFrame(QString(), tr("Hardware"), parent)
 {
     addSummaryRow(tr("Operating System"), kRows[0]);
     addSummaryRow(tr("Processor"), kRows[1]);

@@ -10,7 +10,7 @@
 using OptionChoices::findChoice;
 
 QOptionsIOSDeviceFrame::QOptionsIOSDeviceFrame(QWidget* parent)
-    : QOptionsFrame(QStringLiteral("iosDevice"), tr("iOS Device"), "QOptionsIOSDeviceFrame", parent)
+    : QOptionsFrame(QStringLiteral("iosDevice"), tr("iOS Device"), parent)
 {
     m_hidRadios = addRadios(tr("Control Device"), *findChoice("iosDevice", "enableHID"));
     m_lbTip = addNote(QString(), "lbTip");

@@ -21,7 +21,7 @@ const QString kSavePath = QStringLiteral("savePath");
 } // namespace
 
 QOptionsRecordFrame::QOptionsRecordFrame(QWidget* parent)
-    : QOptionsFrame(QStringLiteral("record"), tr("Recording"), "QOptionsRecordFrame", parent)
+    : QOptionsFrame(QStringLiteral("record"), tr("Recording"), parent)
 {
     addSection(tr("PC Microphone"));
     addCombo(tr("Input Device"), OptionChoices::captureDeviceChoice(captureDeviceNames()));

@@ -3,7 +3,7 @@
 #include <QLabel>
 
 QOptionsShortcutsFrame::QOptionsShortcutsFrame(QWidget* parent)
-    : QOptionsFrame(QString(), tr("Shortcuts"), "QOptionsShortcutsFrame", parent)
+    : QOptionsFrame(QString(), tr("Shortcuts"), parent)
 {
     setRowSpacing(6);
     addSection(tr("Control Bar"));

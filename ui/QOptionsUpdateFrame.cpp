@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 QOptionsUpdateFrame::QOptionsUpdateFrame(QWidget* parent)
-    : QOptionsFrame(QString(), tr("Update"), "QOptionsUpdateFrame", parent)
+    : QOptionsFrame(QString(), tr("Update"), parent)
 {
     auto* version = new QLabel(QCoreApplication::applicationVersion(), this);
     version->setObjectName("lbCurrentVersion");

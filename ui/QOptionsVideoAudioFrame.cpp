@@ -3,7 +3,7 @@
 using OptionChoices::findChoice;
 
 QOptionsVideoAudioFrame::QOptionsVideoAudioFrame(QWidget* parent)
-    : QOptionsFrame(QStringLiteral("videoaudio"), tr("Video"), "QOptionsVideoAudioFrame", parent)
+    : QOptionsFrame(QStringLiteral("videoaudio"), tr("Video"), parent)
 {
     addCombo(tr("Hardware decoder"), *findChoice("videoaudio", "hwDecoder"));
     addCombo(tr("Render Engine"), *findChoice("videoaudio", "renderEngine"));

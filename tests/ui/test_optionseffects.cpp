@@ -10,6 +10,7 @@
 #include "bluetooth/SCBluetoothService.h"
 #include "scairplay/QPVAirPlayService.h"
 #include "ui/QEAlertDialog.h"
+#include "ui/QMainDialog.h"
 #include "ui/QOptionsDialog.h"
 #include "ui/QOptionsFrame.h"
 #include "ui/QOptionsIOSDeviceFrame.h"
@@ -125,14 +126,29 @@ private slots:
     {
         QPVAirPlayService* receiver = pvApp()->airplayService();
         receiver->setName("stale name");
-        {
-            QOptionsDialog dialog(nullptr);
-            dialog.pageForGroup("general")->setSelectedIndex("lang", 3); // Deutsch
-            dialog.pageForGroup("record")->setSelectedIndex("audioInputTest", 0);
-            dialog.saveButton()->click();
-            QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        }
-        emit pvApp()->didOptionsChanged();
+        // The main window opens the dialog on Ctrl+, and announces what it saved.
+        QWidget* mainWindow = pvApp()->mainWindow();
+        QVERIFY(mainWindow);
+        QSignalSpy changed(pvApp(), &QPivoraApplication::didOptionsChanged);
+        bool opened = false;
+        auto* poll = new QTimer(this);
+        connect(poll, &QTimer::timeout, this, [&opened, mainWindow, poll]() {
+            auto* dialog = qobject_cast<QOptionsDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            poll->deleteLater();
+            opened = dialog->windowTitle() == "Settings" && dialog->parentWidget() == mainWindow;
+            dialog->pageForGroup("general")->setSelectedIndex("lang", 3); // Deutsch
+            dialog->pageForGroup("record")->setSelectedIndex("audioInputTest", 0);
+            dialog->saveButton()->click();
+        });
+        poll->start(20);
+        // Window shortcuts need an active window; there is no window manager to give it.
+        QApplication::setActiveWindow(mainWindow);
+        QVERIFY(QTest::qWaitForWindowActive(mainWindow));
+        QTest::keyClick(mainWindow, Qt::Key_Comma, Qt::ControlModifier);
+        QVERIFY(opened);
+        QCOMPARE(changed.count(), 1);
         QCOMPARE(pvApp()->language(), QString("de"));
         QCOMPARE(QString::fromStdString(receiver->name()), pvApp()->receiverName());
         QVERIFY(pvApp()->microphoneTestTimer().isActive());
