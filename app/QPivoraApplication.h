@@ -57,6 +57,8 @@ public:
     // didReceiverAccessCodeChanged.
     QString receiverAccessCode() const;
     const SCAirPlayServiceOptions& airplayOptions() const { return m_airplayOptions; }
+    // Runs while a microphone test switched on in the options lasts.
+    const QTimer& microphoneTestTimer() const { return m_micTestTimer; }
 
     void checkVersion();
     void setUserContext(PVUserContext* context);

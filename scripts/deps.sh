@@ -10,6 +10,7 @@ PACKAGES=(
   xvfb xauth x11-utils xdotool libgl1-mesa-dri libglx-mesa0 mesa-utils
   clang libclang-rt-dev ccache
   libsqlite3-dev libpq-dev libsodium-dev libcurl4-openssl-dev postgresql  # account service; its tests run a private PostgreSQL
+  libudev-dev umockdev libumockdev-dev  # hardware summary of the options; its test's mocked devices
   # home screen: X11 window property, guide pictures (QR code, Chinese labels), desktop tests
   libqt5x11extras5-dev libxcb1-dev libqrencode-dev fonts-wqy-microhei openbox dbus-daemon
   libavahi-client-dev avahi-utils  # announcing the receiver, pivora-cast --discover
