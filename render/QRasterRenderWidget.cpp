@@ -7,7 +7,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
-#include <QWindow>
 
 #include <cmath>
 
@@ -186,7 +185,7 @@ void QRasterRenderWidget::showFrame(const AVFrame *frame)
     }
     m_nv12 = frame->format == AV_PIX_FMT_NV12;
     // A window that cannot be seen paints (and converts) when it is exposed again.
-    if (isShowing())
+    if (render::isOnScreen(this))
         update();
 }
 
@@ -224,17 +223,6 @@ bool QRasterRenderWidget::keepFrame(const AVFrame *frame)
     }
     m_stale = true;
     return true;
-}
-
-bool QRasterRenderWidget::isShowing() const
-{
-    if (!isVisible())
-        return false;
-    const QWidget *top = window();
-    if (top->isMinimized())
-        return false;
-    const QWindow *handle = top->windowHandle();
-    return handle && handle->isExposed();
 }
 
 QRect QRasterRenderWidget::sourceRect() const

@@ -74,7 +74,6 @@ private:
 
     bool acceptsFrame(const AVFrame *frame) const;
     bool keepFrame(const AVFrame *frame);
-    bool isShowing() const;
     // The part of the frame that is shown, in frame pixels, starting on an even row and column.
     QRect sourceRect() const;
     Planes planesAt(const QPoint &origin) const;
