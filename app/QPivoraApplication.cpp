@@ -16,6 +16,7 @@
 #include "scairplay/QPVAirPlayService.h"
 #include "ui/QEAlertDialog.h"
 #include "ui/QELabel.h"
+#include "ui/QMDControlCenter.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -488,12 +489,19 @@ void QPivoraApplication::showSignIn(QWidget*)
 
 void QPivoraApplication::showMultiDeviceCenter()
 {
-    // The multi-device center is created, or shown again, maximised here.
+    QMDControlCenter* center = QMDControlCenter::instance();
+    if (!center) {
+        center = new QMDControlCenter(m_airplayService);
+        qInfo("Multi-device center opened with %d phones", m_airplayService ? m_airplayService->channelCount() : 0);
+    }
+    center->showMaximized();
+    center->raise();
+    center->activateWindow();
 }
 
 bool QPivoraApplication::isMultiDeviceCenterOpen() const
 {
-    return false;
+    return QMDControlCenter::instance() != nullptr;
 }
 
 // --- Receiver and Bluetooth events
@@ -516,6 +524,8 @@ void QPivoraApplication::airplayServiceDidFindNewChannel(QPVAirPlayClient* clien
     client->createDeviceSession();
     if (PVDevice* session = client->deviceSession())
         emit session->volumeMuteChanged(false);
+    if (QMDControlCenter* center = QMDControlCenter::instance())
+        center->addDevice(client);
     if (m_airplayService->channelCount() == 1) {
         if (m_btService)
             m_btService->start();
@@ -528,7 +538,8 @@ void QPivoraApplication::airplayServiceDidStopChannel(QPVAirPlayClient* client)
     if (!isListedClient(client))
         return;
     qInfo("Phone disconnected: channel %s", qPrintable(client->channelId()));
-    // The multi-device center lets go of the client's window here.
+    if (QMDControlCenter* center = QMDControlCenter::instance())
+        center->removeDevice(client);
     m_airplayService->removeClient(client);
     if (m_airplayService->channelCount() == 0) {
         if (m_btService)
@@ -537,21 +548,32 @@ void QPivoraApplication::airplayServiceDidStopChannel(QPVAirPlayClient* client)
     }
 }
 
-void QPivoraApplication::airplayServiceDidAirPlayMirroringPlay(QPVAirPlayClient*)
+void QPivoraApplication::updateCenterDevice(QPVAirPlayClient* client)
 {
+    QMDControlCenter* center = QMDControlCenter::instance();
+    if (center && isListedClient(client))
+        center->updateDevice(client);
+}
+
+void QPivoraApplication::airplayServiceDidAirPlayMirroringPlay(QPVAirPlayClient* client)
+{
+    updateCenterDevice(client);
     emit didUserStatusChanged();
 }
 
-void QPivoraApplication::airplayServiceDidAirPlayMirroringStop(QPVAirPlayClient*)
+void QPivoraApplication::airplayServiceDidAirPlayMirroringStop(QPVAirPlayClient* client)
 {
+    updateCenterDevice(client);
 }
 
-void QPivoraApplication::airplayServiceDidAirPlayMirroringFrameSizeChanged(QPVAirPlayClient*)
+void QPivoraApplication::airplayServiceDidAirPlayMirroringFrameSizeChanged(QPVAirPlayClient* client)
 {
+    updateCenterDevice(client);
 }
 
-void QPivoraApplication::airplayServiceDidAirPlayMirroringRotated(QPVAirPlayClient*, int, int)
+void QPivoraApplication::airplayServiceDidAirPlayMirroringRotated(QPVAirPlayClient* client, int, int)
 {
+    updateCenterDevice(client);
 }
 
 void QPivoraApplication::bluetoothDeviceLinked(ISCBluetoothDevice* device)

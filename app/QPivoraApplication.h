@@ -117,6 +117,8 @@ private:
     void closeWindows();
     void tearDown();
     bool isListedClient(QPVAirPlayClient* client) const;
+    // The multi-device center, when open, follows a phone's new stream, size or turn.
+    void updateCenterDevice(QPVAirPlayClient* client);
 
     // Declaration order is the order of ownership the rest of the program expects.
     CWDIDlg* m_driverWindow = nullptr;
