@@ -65,6 +65,8 @@ QMDControlCenter::QMDControlCenter(QPVAirPlayService *service, QWidget *parent)
 {
     g_center = this;
     setAttribute(Qt::WA_DeleteOnClose);
+    // The phones' windows come back when it closes; the program goes on.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinMaxButtonsHint);
     setResizable(true);
     setMinimumSize(kInitialSide, kInitialSide);
