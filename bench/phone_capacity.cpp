@@ -38,6 +38,7 @@ struct RoundResult {
     double meanReceivedFps = 0.0;
     int64_t dropped = 0;
     int64_t units = 0;
+    int64_t shown = 0;
     long rssKiB = 0;
     double cpuPercent = 0.0;
     QMap<QString, double> threads;  // percent of one core by kind of thread
@@ -121,6 +122,7 @@ RoundResult runRound(const Setup& setup, BenchReceiver& receiver, int phones, in
         sumFps += fps;
         sumReceived += double(it->units) / setup.seconds;
         r.units += it->units;
+        r.shown += it->shown;
         r.dropped += std::max<int64_t>(0, it->units - it->shown);
         ++counted;
     }
@@ -152,20 +154,22 @@ QList<int> phoneCounts(const QString& given)
 
 void printHeader()
 {
-    std::printf("%7s %6s %8s %8s %9s %8s %8s %9s %10s %10s %7s %5s %6s %6s %4s  %s\n", "mode", "phones", "min fps",
+    std::printf("%7s %6s %8s %8s %9s %8s %8s %9s %10s %10s %7s %5s %6s %6s %8s %4s  %s\n", "mode", "phones", "min fps",
                 "mean fps", "min paint", "recv fps", "dropped", "RSS MiB", "MiB/phone", "MiB/added", "CPU %", "GUI %",
-                "dec %", "oth %", "ok", "load average");
+                "dec %", "oth %", "GUI ms/f", "ok", "load average");
     std::fflush(stdout);
 }
 
-void printRound(const RoundResult& r, long baseKiB, double addedMiB)
+void printRound(const RoundResult& r, int seconds, long baseKiB, double addedMiB)
 {
     const double perPhoneMiB = (r.rssKiB - baseKiB) / 1024.0 / r.phones;
-    std::printf("%7s %6d %8.1f %8.1f %9.1f %8.1f %8lld %9.1f %10.1f %10.1f %7.0f %5.0f %6.0f %6.0f %4s  %s\n",
+    // The display's work per frame shown, which the rest of the machine's load hardly changes.
+    const double guiMsPerFrame = r.shown > 0 ? r.threads.value("gui") * 10.0 * seconds / r.shown : 0.0;
+    std::printf("%7s %6d %8.1f %8.1f %9.1f %8.1f %8lld %9.1f %10.1f %10.1f %7.0f %5.0f %6.0f %6.0f %8.2f %4s  %s\n",
                 r.mode == Mode::Center ? "center" : "windows", r.phones, r.minFps, r.meanFps, r.minPaintFps,
                 r.meanReceivedFps, static_cast<long long>(r.dropped), r.rssKiB / 1024.0, perPhoneMiB, addedMiB,
                 r.cpuPercent, r.threads.value("gui"), r.threads.value("decoding"), r.threads.value("other"),
-                r.sustained ? "yes" : "no", qPrintable(r.load));
+                guiMsPerFrame, r.sustained ? "yes" : "no", qPrintable(r.load));
     // Phones beyond the page shown are decoded but not drawn; their paint rate is 0.
     if (r.mode == Mode::Center && r.onPage < r.phones)
         std::printf("        (only %d of the %d phones fit the center's page)\n", r.onPage, r.phones);
@@ -224,7 +228,7 @@ int main(int argc, char** argv)
             const RoundResult r = runRound(setup, receiver, phones, ++round, mode);
             const long before = previousKiB.value(mode, baseKiB);
             const int beforePhones = previousPhones.value(mode, 0);
-            printRound(r, baseKiB, phones > beforePhones ? (r.rssKiB - before) / 1024.0 / (phones - beforePhones) : 0.0);
+            printRound(r, setup.seconds, baseKiB, phones > beforePhones ? (r.rssKiB - before) / 1024.0 / (phones - beforePhones) : 0.0);
             previousKiB[mode] = r.rssKiB;
             previousPhones[mode] = phones;
             if (r.sustained)
