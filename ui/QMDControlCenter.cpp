@@ -223,6 +223,8 @@ void QMDControlCenter::placeThumbnails(const QList<QPVDeviceWidget *> &windows)
     // Windows of other pages convert and draw nothing while they wait, hidden.
     for (QPVDeviceWidget *window : windows) {
         if (!onPage.contains(window) && window != m_selected) {
+            // In center mode, so that its first picture does not show it on its own.
+            window->setMode(kCenterMode);
             setInputPaused(window, true);
             takeOut(window);
         }
@@ -341,6 +343,9 @@ void QMDControlCenter::releaseWindows()
     if (m_released)
         return;
     m_released = true;
+    // From now on the application's hooks leave the phones alone; deletion follows.
+    if (g_center == this)
+        g_center = nullptr;
     const QList<QPVDeviceWidget *> windows = clientWindows();
     for (int i = 0; i < windows.size(); ++i) {
         QPVDeviceWidget *window = windows[i];

@@ -23,7 +23,7 @@ public:
     explicit QMDControlCenter(QPVAirPlayService *service, QWidget *parent = nullptr);
     ~QMDControlCenter() override;
 
-    // The center while one exists, else null.
+    // The center while one is open (from its creation until it closes), else null.
     static QMDControlCenter *instance();
 
     // The application's hooks while the center exists: a phone's session was created, its

@@ -265,8 +265,13 @@ void QPVDeviceWidget::applyMode()
 {
     m_titleWrapper->setVisible(m_mode == 0);
     m_ratioBox->setMinimumWidth(m_mode == 0 ? kMinimumRatioWidth : 0);
-    // Inside the center the window is a child widget: its edges are no resize borders.
+    // Inside the center the window is a child widget: its edges are no resize borders, and its
+    // shortcuts work only while it has the focus (the picked phone's), since every phone's
+    // window in the center shares one top-level window and the same keys would clash.
     setResizable(m_mode == 0);
+    const Qt::ShortcutContext context = m_mode == 0 ? Qt::WindowShortcut : Qt::WidgetWithChildrenShortcut;
+    for (QShortcut *shortcut : findChildren<QShortcut *>(QString(), Qt::FindDirectChildrenOnly))
+        shortcut->setContext(context);
     if (m_mode != 0)
         m_sidePanel->hide();
 }

@@ -328,6 +328,14 @@ void TestMDControlCenter::pickingAThumbnailMovesControl()
         QCOMPARE(phoneOf(window).count("touch"), window == all[2] ? 2 : 0);
         QCOMPARE(phoneOf(window).count("key"), window == all[2] ? 2 : 0);
     }
+
+    // The phone-button shortcuts belong to the picked phone alone: Shift+1 is its Home.
+    QCOMPARE(QApplication::focusWidget(), all[1]);
+    QTest::keyClick(all[1], Qt::Key_1, Qt::ShiftModifier);
+    QTRY_COMPARE_WITH_TIMEOUT(phoneOf(all[1]).count("system_key"), 4, 15000);
+    QTest::qWait(500);
+    for (QPVDeviceWidget* window : all)
+        QCOMPARE(phoneOf(window).count("system_key"), window == all[1] ? 4 : 0);
 }
 
 void TestMDControlCenter::pagingShowsTheOtherPhones()
