@@ -18,6 +18,7 @@
 #include "ui/QELabel.h"
 #include "ui/QMainDialog.h"
 #include "ui/QPVAccessPrompt.h"
+#include "ui/QMDControlCenter.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -566,12 +567,19 @@ void QPivoraApplication::showSignIn(QWidget*)
 
 void QPivoraApplication::showMultiDeviceCenter()
 {
-    // The multi-device center is created, or shown again, maximised here.
+    QMDControlCenter* center = QMDControlCenter::instance();
+    if (!center) {
+        center = new QMDControlCenter(m_airplayService);
+        qInfo("Multi-device center opened with %d phones", m_airplayService ? m_airplayService->channelCount() : 0);
+    }
+    center->showMaximized();
+    center->raise();
+    center->activateWindow();
 }
 
 bool QPivoraApplication::isMultiDeviceCenterOpen() const
 {
-    return false;
+    return QMDControlCenter::instance() != nullptr;
 }
 
 // --- Receiver and Bluetooth events
@@ -594,6 +602,8 @@ void QPivoraApplication::airplayServiceDidFindNewChannel(QPVAirPlayClient* clien
     client->createDeviceSession();
     if (PVDevice* session = client->deviceSession())
         emit session->volumeMuteChanged(false);
+    if (QMDControlCenter* center = QMDControlCenter::instance())
+        center->addDevice(client);
     // Two phones that connect together are both listed before either event is handled here, so
     // "the first phone" is the only one with a session, not the only listed channel.
     if (phonesWithSession() == 1) {
@@ -619,7 +629,8 @@ void QPivoraApplication::airplayServiceDidStopChannel(QPVAirPlayClient* client)
     if (!isListedClient(client))
         return;
     qInfo("Phone disconnected: channel %s", qPrintable(client->channelId()));
-    // The multi-device center lets go of the client's window here.
+    if (QMDControlCenter* center = QMDControlCenter::instance())
+        center->removeDevice(client);
     m_airplayService->removeClient(client);
     if (m_airplayService->channelCount() == 0) {
         if (m_btService)
@@ -631,21 +642,32 @@ void QPivoraApplication::airplayServiceDidStopChannel(QPVAirPlayClient* client)
     }
 }
 
-void QPivoraApplication::airplayServiceDidAirPlayMirroringPlay(QPVAirPlayClient*)
+void QPivoraApplication::updateCenterDevice(QPVAirPlayClient* client)
 {
+    QMDControlCenter* center = QMDControlCenter::instance();
+    if (center && isListedClient(client))
+        center->updateDevice(client);
+}
+
+void QPivoraApplication::airplayServiceDidAirPlayMirroringPlay(QPVAirPlayClient* client)
+{
+    updateCenterDevice(client);
     emit didUserStatusChanged();
 }
 
-void QPivoraApplication::airplayServiceDidAirPlayMirroringStop(QPVAirPlayClient*)
+void QPivoraApplication::airplayServiceDidAirPlayMirroringStop(QPVAirPlayClient* client)
 {
+    updateCenterDevice(client);
 }
 
-void QPivoraApplication::airplayServiceDidAirPlayMirroringFrameSizeChanged(QPVAirPlayClient*)
+void QPivoraApplication::airplayServiceDidAirPlayMirroringFrameSizeChanged(QPVAirPlayClient* client)
 {
+    updateCenterDevice(client);
 }
 
-void QPivoraApplication::airplayServiceDidAirPlayMirroringRotated(QPVAirPlayClient*, int, int)
+void QPivoraApplication::airplayServiceDidAirPlayMirroringRotated(QPVAirPlayClient* client, int, int)
 {
+    updateCenterDevice(client);
 }
 
 void QPivoraApplication::bluetoothDeviceLinked(ISCBluetoothDevice* device)

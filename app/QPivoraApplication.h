@@ -135,6 +135,8 @@ private:
     void tearDown();
     bool isListedClient(QPVAirPlayClient* client) const;
     int phonesWithSession() const;
+    // The multi-device center, when open, follows a phone's new stream, size or turn.
+    void updateCenterDevice(QPVAirPlayClient* client);
 
     // Declaration order is the order of ownership the rest of the program expects.
     CWDIDlg* m_driverWindow = nullptr;

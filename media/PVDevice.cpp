@@ -102,7 +102,7 @@ PVDevice::PVDevice(QPVAirPlayClient* client)
     m_widget->setAttribute(Qt::WA_QuitOnClose, false);
     m_widget->setDevice(this);
     m_widget->setMode(kStandaloneMode);
-    connect(m_widget.data(), &QPVDeviceWidget::didActivate, this, &PVDevice::onWindowActivated);
+    connect(m_widget.data(), &QPVDeviceWidget::didActivate, this, &PVDevice::subscribeBluetoothClient);
 
     connectController();
     connect(this, &PVDevice::volumeMuteChanged, this, &PVDevice::onVolumeMuteChanged, queued);
@@ -272,16 +272,24 @@ void PVDevice::screenshot()
 
 void PVDevice::showFPS(bool on)
 {
-    if (!m_videoBuffer || !m_widget)
+    m_showFps = on;
+    if (!m_widget)
         return;
-    FpsCounter* counter = &m_videoBuffer->fpsCounter();
     if (on) {
-        connect(counter, &FpsCounter::updateFPS, m_widget.data(), &QPVDeviceWidget::updateFps,
-                Qt::QueuedConnection);
-    } else {
-        disconnect(counter, &FpsCounter::updateFPS, m_widget.data(), &QPVDeviceWidget::updateFps);
-        m_widget->updateFps(-1);
+        connectFpsCounter();
+        return;
     }
+    if (m_videoBuffer)
+        disconnect(&m_videoBuffer->fpsCounter(), &FpsCounter::updateFPS, m_widget.data(), &QPVDeviceWidget::updateFps);
+    m_widget->updateFps(-1);
+}
+
+void PVDevice::connectFpsCounter()
+{
+    if (!m_showFps || !m_videoBuffer || !m_widget)
+        return;
+    connect(&m_videoBuffer->fpsCounter(), &FpsCounter::updateFPS, m_widget.data(), &QPVDeviceWidget::updateFps,
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
 }
 
 // --- Video
@@ -312,6 +320,8 @@ void PVDevice::setupVideo()
     m_stream->setKeyFrameRequest([this] { requestKeyFrame(); });
     m_stream->startDecoding();
     connect(m_decoder.data(), &Decoder::onNewFrame, this, &PVDevice::onVideoFrame, Qt::QueuedConnection);
+    // A read-out switched on for an earlier stream counts this one.
+    connectFpsCounter();
 }
 
 void PVDevice::onMirroringStop()
@@ -331,6 +341,9 @@ void PVDevice::teardownVideo()
         m_videoBuffer->release();
         delete m_videoBuffer;
         m_videoBuffer = nullptr;
+        // Nothing plays now; the read-out must not keep the last stream's rate.
+        if (m_showFps && m_widget && !m_closing)
+            m_widget->updateFps(0);
     }
 }
 
@@ -361,7 +374,9 @@ void PVDevice::onVideoFrame()
     if (!frame)
         return;
 
-    if (m_firstFrame)
+    // A window of the multi-device center that is on no page stays hidden.
+    const bool waitsInCenter = m_widget->mode() == kCenterMode && !m_widget->parentWidget();
+    if (m_firstFrame && !waitsInCenter)
         m_widget->show();
     m_widget->showFrame(frame.get());
     if (m_firstFrame) {
@@ -541,7 +556,7 @@ void PVDevice::logControl(bool on) const
         m_client ? qPrintable(m_client->channelId()) : "(gone)");
 }
 
-void PVDevice::onWindowActivated()
+void PVDevice::subscribeBluetoothClient()
 {
     if (!m_btBound || !acceptsInput())
         return;

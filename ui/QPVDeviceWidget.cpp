@@ -265,6 +265,13 @@ void QPVDeviceWidget::applyMode()
 {
     m_titleWrapper->setVisible(m_mode == 0);
     m_ratioBox->setMinimumWidth(m_mode == 0 ? kMinimumRatioWidth : 0);
+    // Inside the center the window is a child widget: its edges are no resize borders, and its
+    // shortcuts work only while it has the focus (the picked phone's), since every phone's
+    // window in the center shares one top-level window and the same keys would clash.
+    setResizable(m_mode == 0);
+    const Qt::ShortcutContext context = m_mode == 0 ? Qt::WindowShortcut : Qt::WidgetWithChildrenShortcut;
+    for (QShortcut *shortcut : findChildren<QShortcut *>(QString(), Qt::FindDirectChildrenOnly))
+        shortcut->setContext(context);
     if (m_mode != 0)
         m_sidePanel->hide();
 }
@@ -377,6 +384,12 @@ void QPVDeviceWidget::setPhoneRotation(int dir)
     fitWindow(target, false, turnedAspect(container, target));
 }
 
+void QPVDeviceWidget::fitToContent()
+{
+    if (m_aspect > 0)
+        fitWindow(containerSize(), false, m_aspect);
+}
+
 double QPVDeviceWidget::turnedAspect(const QSize &from, const QSize &to) const
 {
     // The pixel sides are rounded; the picture's own aspect is kept exact across turns.
@@ -430,6 +443,7 @@ void QPVDeviceWidget::setControlDisplay(bool on)
     m_controlDisplayed = on;
     m_sidePanel->setPhoneButtonsEnabled(on);
     // The pairing guide follows the control state here once it exists.
+    emit controlDisplayChanged(on);
 }
 
 void QPVDeviceWidget::updateFps(int fps)

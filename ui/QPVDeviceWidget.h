@@ -47,6 +47,8 @@ public:
     // Whether the phone can be controlled from this window right now (the phone buttons work).
     void setControlDisplay(bool on);
     bool isControlDisplayed() const { return m_controlDisplayed; }
+    // Fits the window around the picture as it is shown at the window's present size.
+    void fitToContent();
 
     QRenderWidget* renderWidget() const;
     QSize frameSize() const;
@@ -60,6 +62,8 @@ signals:
     void didActivate();
     // A frame went to the renderer; its presentation time in microseconds (for measuring).
     void frameShown(int64_t pts);
+    // setControlDisplay was called (the phone's control came, went, paused or resumed).
+    void controlDisplayChanged(bool on);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -359,6 +359,9 @@ private slots:
     void accessGateAnswersPhones();
     void phonesBeyondLimitAreBusy();
     void strangersAreBoundedAndLoggedPerCause();
+    void phonesWithoutIdKeepApart_data();
+    void phonesWithoutIdKeepApart();
+    void restartedMirroringStartsWithAKeyFrame();
 };
 
 void TestCastEngine::patternPhoneMirrorsAndReceivesControl()
@@ -737,6 +740,90 @@ void TestCastEngine::strangersAreBoundedAndLoggedPerCause()
     // The ones not logged are summed up when their cause's window is over.
     QTRY_VERIFY_WITH_TIMEOUT(log.count("more connection(s) turned away") == 1 &&
                              log.count("more connection(s) closed by the phone before HELLO") == 1, 15000);
+}
+
+// Phones started by hand without --id must not take each other's channel: each name gets
+// its own id, and without a name each process gets a random one.
+void TestCastEngine::phonesWithoutIdKeepApart_data()
+{
+    QTest::addColumn<QStringList>("first");
+    QTest::addColumn<QStringList>("second");
+    QTest::addColumn<QString>("firstId");
+    QTest::addColumn<QString>("secondId");
+    QTest::newRow("named") << QStringList{"--name", "Alpha"} << QStringList{"--name", "Beta"}
+                           << "pivora-cast:Alpha" << "pivora-cast:Beta";
+    QTest::newRow("unnamed") << QStringList() << QStringList() << QString() << QString();
+}
+
+void TestCastEngine::phonesWithoutIdKeepApart()
+{
+    QFETCH(QStringList, first);
+    QFETCH(QStringList, second);
+    QFETCH(QString, firstId);
+    QFETCH(QString, secondId);
+    RecordingCallback cb;
+    const int port = freeLoopbackPort();
+    EnginePtr engine = startEngine(&cb, port);
+    QVERIFY(engine);
+    const QStringList common{"--port", QString::number(port), "--pattern", "160x120@30", "--duration", "1", "--fast"};
+    QProcess a;
+    QProcess b;
+    a.start(castBinary(), common + first);
+    b.start(castBinary(), common + second);
+    QVERIFY(a.waitForFinished(kWaitMs) && b.waitForFinished(kWaitMs));
+    QCOMPARE(a.exitCode() + b.exitCode(), 0);
+
+    QStringList ids;
+    for (const Call& c : cb.calls())
+        if (c.name == "Connect")
+            ids << QString::fromStdString(c.text);
+    QCOMPARE(ids.size(), 2);
+    QVERIFY2(ids[0] != ids[1], qPrintable(ids.join(", ")));
+    if (!firstId.isEmpty()) {
+        ids.sort();
+        QCOMPARE(ids, QStringList({firstId, secondId}));
+    }
+    // Both phones streamed to the end on their own channels.
+    for (const QString& id : ids) {
+        void* h = cb.handleOf(id.toStdString());
+        QVERIFY(cb.waitFor("Disconnected", h));
+        QCOMPARE(cb.count("MirroringData", h), 30);
+    }
+}
+
+void TestCastEngine::restartedMirroringStartsWithAKeyFrame()
+{
+    RecordingCallback cb;
+    const int port = freeLoopbackPort();
+    EnginePtr engine = startEngine(&cb, port);
+    QVERIFY(engine);
+    QProcess phone;
+    phone.start(castBinary(), {"--port", QString::number(port), "--pattern", "160x120@30", "--duration", "3",
+                               "--fast", "--id", "restarts", "--restart-every", "1"});
+    QVERIFY(phone.waitForFinished(kWaitMs));
+    QCOMPARE(phone.exitCode(), 0);
+    void* h = cb.handleOf("restarts");
+    QVERIFY(cb.waitFor("Disconnected", h));
+
+    // Three streams, each opened with its configuration record and then a key frame.
+    int starts = 0;
+    bool awaitingFirst = false;
+    QString previous;
+    for (const Call& c : cb.calls(h)) {
+        if (c.name == "MirroringStarted") {
+            QCOMPARE(previous, starts == 0 ? QString("Information") : QString("MirroringStopped"));
+            QCOMPARE(c.dataKind, 1);
+            ++starts;
+            awaitingFirst = true;
+        } else if (c.name == "MirroringData" && awaitingFirst) {
+            bool idr = false;
+            QVERIFY(lengthPrefixed(c.data, idr));
+            QVERIFY2(idr, "a restarted stream must open with a key frame");
+            awaitingFirst = false;
+        }
+        previous = QString::fromStdString(c.name);
+    }
+    QCOMPARE(starts, 3);
 }
 
 QTEST_GUILESS_MAIN(TestCastEngine)

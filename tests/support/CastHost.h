@@ -67,7 +67,9 @@ inline QPVDeviceWidget* windowOf(QPVAirPlayClient* client)
 // Makes a device session for each new channel and removes ended channels, connected the way
 // the application connects them. onPlay and onStop run on this thread while the engine waits:
 // onPlay after the session has set up the stream and before it handles any picture of it,
-// onStop after it has handled every picture of it.
+// onStop after it has handled every picture of it. onSession runs once a new channel's session
+// exists, onRemove just before an ended channel is removed (where the application tells the
+// multi-device center).
 class Host : public QObject {
 public:
     explicit Host(QPVAirPlayService* service)
@@ -78,10 +80,15 @@ public:
                 return;
             client->createDeviceSession();
             emit client->deviceSession()->volumeMuteChanged(false);
+            if (onSession)
+                onSession(client);
         }, Qt::BlockingQueuedConnection);
         connect(service, &QPVAirPlayService::didStopChannel, this, [this](QPVAirPlayClient* client) {
-            if (m_service->isListed(client))
-                m_service->removeClient(client);
+            if (!m_service->isListed(client))
+                return;
+            if (onRemove)
+                onRemove(client);
+            m_service->removeClient(client);
         }, Qt::QueuedConnection);
         connect(service, &QPVAirPlayService::didAirPlayMirroringPlay, this, [this](QPVAirPlayClient* client) {
             if (onPlay && m_service->isListed(client))
@@ -95,6 +102,8 @@ public:
 
     std::function<void(QPVAirPlayClient*)> onPlay;
     std::function<void(QPVAirPlayClient*)> onStop;
+    std::function<void(QPVAirPlayClient*)> onSession;
+    std::function<void(QPVAirPlayClient*)> onRemove;
 
 private:
     QPVAirPlayService* m_service;

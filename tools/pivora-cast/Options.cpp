@@ -1,14 +1,16 @@
 #include "Options.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <getopt.h>
+#include <random>
 
 namespace {
 
 enum OptionId {
-    Host = 1000, Port, Name, Kind, Model, Os, File, Pattern, Duration, Fast, RotateEvery, Phones, Id, Help,
-    Discover, Pin
+    Host = 1000, Port, Name, Kind, Model, Os, File, Pattern, Duration, Fast, RotateEvery, Phones, Id, RestartEvery,
+    Help, Discover, Pin
 };
 
 bool parseInt(const char* text, long min, long max, int& out)
@@ -44,6 +46,16 @@ void applyKindDefaults(CastOptions& o)
 
 } // namespace
 
+std::string defaultChannelId(const std::string& name, bool nameGiven)
+{
+    if (nameGiven)
+        return "pivora-cast:" + name;
+    std::random_device random;
+    char text[9];
+    std::snprintf(text, sizeof text, "%08x", unsigned(random()));
+    return std::string("pivora-cast-") + text;
+}
+
 bool parsePattern(const std::string& text, int& width, int& height, int& fps)
 {
     const size_t x = text.find('x');
@@ -73,7 +85,8 @@ std::string usageText()
            "  --discover [NAME]      find the receiver called NAME (or the only one) on the network\n"
            "  --pin CODE             access code shown by the receiver\n"
            "  --name NAME            phone name\n"
-           "  --id ID                channel id (with --phones, -1, -2, ... are appended)\n"
+           "  --id ID                channel id (with --phones, -1, -2, ... are appended);\n"
+           "                         without it, one made from the name (random without --name)\n"
            "  --kind 1..4            device kind: 1, 2 iOS, 3 Android, 4 no control (3)\n"
            "  --model MODEL          model identifier, e.g. iPhone13,2\n"
            "  --os VERSION           system version, e.g. 14.2.1\n"
@@ -82,6 +95,7 @@ std::string usageText()
            "  --duration SECONDS     stop after this much media time\n"
            "  --fast                 send as fast as possible instead of in real time\n"
            "  --rotate-every SECONDS turn the phone by a quarter this often\n"
+           "  --restart-every SECONDS stop mirroring and start it again this often\n"
            "  --phones N             run N phones, each with its own connection\n";
 }
 
@@ -101,6 +115,7 @@ ParseOutcome parseOptions(int argc, char** argv, CastOptions& o, std::string& er
         {"rotate-every", required_argument, nullptr, RotateEvery},
         {"phones", required_argument, nullptr, Phones},
         {"id", required_argument, nullptr, Id},
+        {"restart-every", required_argument, nullptr, RestartEvery},
         {"help", no_argument, nullptr, Help},
         {"discover", optional_argument, nullptr, Discover},
         {"pin", required_argument, nullptr, Pin},
@@ -109,6 +124,7 @@ ParseOutcome parseOptions(int argc, char** argv, CastOptions& o, std::string& er
     optind = 1;
     opterr = 0;
     bool explicitAddress = false;
+    bool nameGiven = false;
     int c;
     while ((c = getopt_long(argc, argv, "", longOptions, nullptr)) != -1) {
         const std::string arg = optarg ? optarg : "";
@@ -116,7 +132,7 @@ ParseOutcome parseOptions(int argc, char** argv, CastOptions& o, std::string& er
         switch (c) {
         case Host: o.host = arg; ok = !arg.empty(); explicitAddress = true; break;
         case Port: ok = parseInt(optarg, 1, 65535, o.port); explicitAddress = true; break;
-        case Name: o.name = arg; break;
+        case Name: o.name = arg; nameGiven = true; break;
         case Kind: ok = parseInt(optarg, 1, 4, o.kind); break;
         case Model: o.model = arg; break;
         case Os: o.systemVersion = arg; break;
@@ -125,6 +141,7 @@ ParseOutcome parseOptions(int argc, char** argv, CastOptions& o, std::string& er
         case Duration: ok = parseSeconds(optarg, o.duration); break;
         case Fast: o.fast = true; break;
         case RotateEvery: ok = parseSeconds(optarg, o.rotateEvery); break;
+        case RestartEvery: ok = parseSeconds(optarg, o.restartEvery); break;
         case Phones: ok = parseInt(optarg, 1, 64, o.phones); break;
         case Id: o.id = arg; ok = !arg.empty(); break;
         case Help: return ParseOutcome::Help;
@@ -162,5 +179,7 @@ ParseOutcome parseOptions(int argc, char** argv, CastOptions& o, std::string& er
         return ParseOutcome::Error;
     }
     applyKindDefaults(o);
+    if (o.id.empty())
+        o.id = defaultChannelId(o.name, nameGiven);
     return ParseOutcome::Run;
 }
