@@ -102,8 +102,9 @@ CKBMapProfile* CKBMapService::newProfile(const QString& name)
     const QString path = profilePath(name);
     if (QFile::exists(path))
         return nullptr;
+    // Race.JSON and Race.json would be two profiles of one name.
     for (const CKBMapProfile* profile : qAsConst(m_profiles)) {
-        if (profile->path() == path)
+        if (profile->path() == path || profile->name() == name)
             return nullptr;
     }
     auto* profile = new CKBMapProfile(path);

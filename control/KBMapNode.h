@@ -47,7 +47,7 @@ struct KBMapNode {
     KeySlot keys[kSlotCount];
     QPointF position;  // centre of the control
     QPointF points[2];  // start and end of a drag
-    QSizeF size;  // of the on-screen marker
+    QSizeF size{0, 0};  // of the on-screen marker
     QByteArray comment;
 
     bool usesKey(int kind, int key, int* direction = nullptr) const
