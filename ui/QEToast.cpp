@@ -1,5 +1,6 @@
 #include "ui/QEToast.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPropertyAnimation>
@@ -57,6 +58,11 @@ void QEToast::setVisible(bool visible)
             prepareFirstShow();
         QWidget::setVisible(true);
         fadeIn();
+    } else if (m_closing && isVisible()) {
+        // Closed (a modal dialog closes every popup, and waits until they are gone): no fade.
+        if (m_animation)
+            m_animation->stop();
+        didHideFinished();
     } else if (m_animation && isVisible()) {
         fadeOut();
     } else {
@@ -115,6 +121,12 @@ void QEToast::didShowFinished()
 void QEToast::delayedHide()
 {
     setVisible(false);
+}
+
+void QEToast::closeEvent(QCloseEvent *event)
+{
+    m_closing = true;
+    QWidget::closeEvent(event);
 }
 
 void QEToast::didHideFinished()

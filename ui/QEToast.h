@@ -26,6 +26,9 @@ public:
 
     void setVisible(bool visible) override;
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
     // Top-left position that centres a toast on `frame`, rounded to the nearest pixel.
     static QPoint centredOn(const QRect &frame);
 
@@ -45,4 +48,5 @@ private:
     QLabel *m_label = nullptr;
     QPropertyAnimation *m_animation = nullptr;
     QMetaObject::Connection m_finishedConnection;
+    bool m_closing = false;
 };

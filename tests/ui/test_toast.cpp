@@ -1,5 +1,6 @@
 #include "ui/QEToast.h"
 
+#include <QDialog>
 #include <QLabel>
 #include <QPointer>
 #include <QPropertyAnimation>
@@ -146,6 +147,19 @@ private slots:
         QCOMPARE(hidden.count(), 0);
         QTRY_COMPARE_WITH_TIMEOUT(hidden.count(), 1, kLifeTimeout);
         QTRY_VERIFY_WITH_TIMEOUT(toast.isNull(), kLifeTimeout);
+    }
+
+    void modalDialogClosesItAtOnce()
+    {
+        // A modal dialog shown over a toast closes the toast and waits until it is gone.
+        QPointer<QEToast> toast = new QEToast(parentAt(QRect(200, 200, 600, 400)));
+        QSignalSpy hidden(toast.data(), &QEToast::didHide);
+        toast->show();
+        QDialog dialog(m_parent.data());
+        QTimer::singleShot(0, &dialog, &QDialog::accept);
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QCOMPARE(hidden.count(), 1);
+        QTRY_VERIFY(toast.isNull());
     }
 };
 
