@@ -123,11 +123,15 @@ QHIDMapperItemWidget::QHIDMapperItemWidget(const KBMapNode& node, QHIDMapperWidg
     m_label = new QLabel(this);
     m_label->setObjectName(QStringLiteral("labelKey"));
     m_label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_badge = new QLabel(this);
+    m_badge->setObjectName(QStringLiteral("labelKeyName"));
+    m_badge->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_badge->setAlignment(Qt::AlignCenter);
     if (isWheel()) {
         for (int i = 0; i < KBMapNode::kSlotCount; ++i) {
             m_directions[i] = new QLabel(this);
             m_directions[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
-            m_directions[i]->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+            m_directions[i]->setAlignment(Qt::AlignCenter);
         }
     }
     m_delete = new QPushButton(QStringLiteral("\u00d7"), this);
@@ -239,24 +243,34 @@ void QHIDMapperItemWidget::restyle()
     const QString icon = iconPath();
     const QString text = keyText();
     setProperty(kIconProperty, icon);
-    m_label->setText(text);
-    m_label->setAlignment(icon.isEmpty() || text.isEmpty() ? Qt::AlignCenter : Qt::AlignHCenter | Qt::AlignBottom);
-    const int font = fontPixels(m_label, text, width(), height());
-    QString style = labelStyle(focused, size(), font, icon);
-    if (!icon.isEmpty() && !text.isEmpty())
-        style += QStringLiteral(";image-position:top;padding:4px");
+    // An icon keeps the middle; the key's name then goes on a badge along the bottom.
+    const bool badge = !icon.isEmpty() && !text.isEmpty();
+    m_label->setText(badge ? QString() : text);
+    m_label->setAlignment(Qt::AlignCenter);
+    QString style = labelStyle(focused, size(), fontPixels(m_label, text, width(), height()), icon);
+    // The wheel's own icon stays clear of its four keys.
+    if (isWheel())
+        style += QString::asprintf(";padding:%dpx", int(kDirectionShare * qMin(width(), height())) + 4);
     m_label->setStyleSheet(style);
+    m_badge->setVisible(badge);
+    if (badge) {
+        m_badge->setText(text);
+        m_badge->setStyleSheet(QString::asprintf("background-color:rgba(20,20,20,80%%);border-radius:3px;font-weight:bold;"
+                                                 "font-size:%dpx;color:%s;",
+                                                 fontPixels(m_badge, text, m_badge->width(), m_badge->height() * 2),
+                                                 qPrintable(textColour(focused))));
+    }
     if (!isWheel())
         return;
     for (int i = 0; i < KBMapNode::kSlotCount; ++i) {
+        // A direction shows its key once it has one, its arrow until then.
         QLabel* direction = m_directions[i];
         const bool assigning = m_editing && focused && i == m_direction;
         const QString name = directionText(i);
         direction->setText(name);
         const QSize side = direction->size();
         direction->setStyleSheet(labelStyle(assigning, side, fontPixels(direction, name, side.width(), side.height()),
-                                            QString::fromLatin1(kArrowIcons[i]))
-                                 + QStringLiteral(";image-position:top;padding:2px"));
+                                            name.isEmpty() ? QString::fromLatin1(kArrowIcons[i]) : QString()));
     }
 }
 
@@ -298,6 +312,8 @@ void QHIDMapperItemWidget::placeDefaultDirections()
 void QHIDMapperItemWidget::layoutChildren()
 {
     m_label->setGeometry(rect());
+    const int badgeHeight = qMax(12, height() / 4);
+    m_badge->setGeometry(width() / 8, height() - badgeHeight - height() / 10, width() - width() / 4, badgeHeight);
     m_delete->move(0, 0);
     m_handle->move(width() - kHandleSide, 0);
     m_handle->raise();

@@ -81,6 +81,7 @@ private:
     QHIDMapperWidget* m_overlay;
     KBMapNode m_node;
     QLabel* m_label = nullptr;
+    QLabel* m_badge = nullptr;  // the key's name under an icon
     QLabel* m_directions[KBMapNode::kSlotCount] = {};
     QPushButton* m_delete = nullptr;
     QLabel* m_handle = nullptr;
