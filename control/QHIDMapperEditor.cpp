@@ -80,6 +80,10 @@ QHIDMapperEditor::QHIDMapperEditor(QHIDMapperWidget* overlay)
     else
         qWarning("Style sheet of the key-map editor is missing");
     readSettings();
+    // Window managers do not always give a tool window the focus when it is clicked.
+    const QList<QWidget*> parts = findChildren<QWidget*>();
+    for (QWidget* part : parts)
+        part->installEventFilter(this);
 
     Controller* controller = m_overlay->controller();
     CKBMapProfile* playing = controller ? controller->kbMapProfile() : nullptr;
@@ -538,6 +542,8 @@ void QHIDMapperEditor::takeShortcut(int kind, int value)
 
 bool QHIDMapperEditor::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::MouseButtonPress && !isActiveWindow())
+        activateWindow();
     if (watched == m_shortcut) {
         switch (event->type()) {
         case QEvent::FocusIn:

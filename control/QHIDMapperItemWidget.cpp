@@ -386,6 +386,10 @@ void QHIDMapperItemWidget::mousePressEvent(QMouseEvent* event)
         return;
     }
     event->accept();
+    // Keys reach the marker only once the overlay is the active window.
+    if (!m_overlay->isActiveWindow())
+        m_overlay->activateWindow();
+    m_overlay->keepEditorOnTop();
     m_pressed.start();
     m_pressAt = event->globalPos();
     m_moved = false;

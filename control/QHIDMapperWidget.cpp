@@ -61,6 +61,26 @@ void QHIDMapperWidget::followVideoArea()
         m_editor->placeOn(geometry());
 }
 
+void QHIDMapperWidget::raiseWithEditor()
+{
+    raise();
+    m_editor->raise();
+}
+
+void QHIDMapperWidget::keepEditorOnTop()
+{
+    if (m_editor->isVisible())
+        m_editor->raise();
+}
+
+bool QHIDMapperWidget::event(QEvent* event)
+{
+    // The window manager raises the overlay it activates, over the editor too.
+    if (event->type() == QEvent::WindowActivate)
+        keepEditorOnTop();
+    return QWidget::event(event);
+}
+
 void QHIDMapperWidget::setEditing(bool on)
 {
     m_editing = on;
@@ -245,6 +265,7 @@ void QHIDMapperWidget::mousePressEvent(QMouseEvent* event)
     // A click beside the markers lets go of the one being edited.
     if (m_editing)
         setFocus(Qt::MouseFocusReason);
+    keepEditorOnTop();
     QWidget::mousePressEvent(event);
 }
 

@@ -33,6 +33,10 @@ public:
 
     // Same place and size as the device window's video; the editor sits on its top edge.
     void followVideoArea();
+    // Above the device window, with the editor above the overlay.
+    void raiseWithEditor();
+    // A click on the overlay raises it; the editor goes back on top.
+    void keepEditorOnTop();
 
     void setEditing(bool on);
     bool isEditing() const { return m_editing; }
@@ -64,6 +68,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     bool refuses(int itemType, int roleType) const;

@@ -640,7 +640,7 @@ bool QPVDeviceWidget::event(QEvent *event)
         if (m_sidePanel->isVisible())
             m_sidePanel->raise();
         if (m_keyMapOverlay && m_keyMapOverlay->isVisible())
-            m_keyMapOverlay->raise();
+            m_keyMapOverlay->raiseWithEditor();
     }
     return FramelessWindow<QWidget>::event(event);
 }
