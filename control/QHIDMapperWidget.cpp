@@ -229,14 +229,12 @@ void QHIDMapperWidget::showToast(const QString& text)
 
 void QHIDMapperWidget::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (m_editing && event->mimeData()->hasFormat(QLatin1String(kMimeFormat)))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    dragMoveEvent(event);
 }
 
 void QHIDMapperWidget::dragMoveEvent(QDragMoveEvent* event)
 {
+    // Only palette entries, and only while editing.
     if (m_editing && event->mimeData()->hasFormat(QLatin1String(kMimeFormat)))
         event->acceptProposedAction();
     else

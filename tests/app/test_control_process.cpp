@@ -532,6 +532,14 @@ private slots:
         phone = connectPhone(spec);
         QVERIFY2(phone, "the phone did not come back");
         QTRY_COMPARE_WITH_TIMEOUT(m_app->logText().count("Key map on:"), applied + 1, kWaitMs);
+        // The editor went with its window and left its settings behind.
+        settings.close();
+        QVERIFY(settings.open(QIODevice::ReadOnly));
+        const QJsonObject stored = QJsonDocument::fromJson(settings.readAll()).object().value("KBMapping").toObject();
+        QCOMPARE(stored.value("mouseSensitivity").toInt(), 10);
+        QCOMPARE(stored.value("keyOpacity").toInt(), 60);
+        QCOMPARE(stored.value("shootingModeShortcut").toString(), QString("RightButton"));
+        QCOMPARE(stored.value("restoreDefaultProfiles").toBool(true), false);
         phone->focus();
         phone->clear();
         xdotool({"key", "space"});
