@@ -1,16 +1,24 @@
 #include "ui/QEToast.h"
 
-#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPropertyAnimation>
 #include <QRectF>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
+// A notice must never take input: as a popup it grabbed the keyboard and mouse, so a shortcut
+// pressed right after a screenshot was lost and a click on the phone only closed the notice.
+// A tooltip-type window is left alone by the window manager, is never activated, and passes
+// clicks through to the window under it.
 QEToast::QEToast(QWidget *parent)
-    : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint)
+    : QWidget(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput
+                          | Qt::WindowDoesNotAcceptFocus)
 {
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(kWidth, kHeight);
 
@@ -57,16 +65,22 @@ void QEToast::setVisible(bool visible)
         if (!m_animation)
             prepareFirstShow();
         QWidget::setVisible(true);
+        passInputThrough();
         fadeIn();
-    } else if (m_closing && isVisible()) {
-        // Closed (a modal dialog closes every popup, and waits until they are gone): no fade.
-        if (m_animation)
-            m_animation->stop();
-        didHideFinished();
     } else if (m_animation && isVisible()) {
         fadeOut();
     } else {
         QWidget::setVisible(false);
+    }
+}
+
+// The native window a translucent widget is shown in is made anew at its first show, and the
+// new one does not get the empty input region of the old; setting the flag again applies it.
+void QEToast::passInputThrough()
+{
+    if (QWindow *window = windowHandle()) {
+        window->setFlag(Qt::WindowTransparentForInput, false);
+        window->setFlag(Qt::WindowTransparentForInput, true);
     }
 }
 
@@ -121,12 +135,6 @@ void QEToast::didShowFinished()
 void QEToast::delayedHide()
 {
     setVisible(false);
-}
-
-void QEToast::closeEvent(QCloseEvent *event)
-{
-    m_closing = true;
-    QWidget::closeEvent(event);
 }
 
 void QEToast::didHideFinished()

@@ -26,9 +26,6 @@ public:
 
     void setVisible(bool visible) override;
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
     // Top-left position that centres a toast on `frame`, rounded to the nearest pixel.
     static QPoint centredOn(const QRect &frame);
 
@@ -37,6 +34,7 @@ signals:
 
 private:
     void prepareFirstShow();
+    void passInputThrough();
     void fadeIn();
     void fadeOut();
     void didShowFinished();
@@ -48,5 +46,4 @@ private:
     QLabel *m_label = nullptr;
     QPropertyAnimation *m_animation = nullptr;
     QMetaObject::Connection m_finishedConnection;
-    bool m_closing = false;
 };
