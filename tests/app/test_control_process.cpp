@@ -320,7 +320,7 @@ private slots:
 
         // HID keyboard usages of the pressed keys.
         const QList<QPair<QString, int>> keys {{"a", 4}, {"z", 29}, {"1", 30}, {"0", 39}, {"Return", 40},
-            {"Up", 82}, {"Left", 80}, {"Shift_L", 225}, {"Control_L", 224}, {"Alt_L", 226}};
+            {"Up", 82}, {"Left", 80}, {"Tab", 43}, {"Shift_L", 225}, {"Control_L", 224}, {"Alt_L", 226}};
         for (const auto& key : keys) {
             phone->clear();
             xdotool({"key", key.first});
