@@ -5,6 +5,7 @@
 #include "bluetooth/ISCBluetoothDevice.h"
 #include "bluetooth/SCBluetoothService.h"
 #include "bluetooth/SCDeviceModelInfo.h"
+#include "control/CKBMapService.h"
 #include "control/Controller.h"
 #include "media/AVPtr.h"
 #include "media/Decoder.h"
@@ -23,6 +24,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEvent>
+#include <QFile>
 #include <QMetaEnum>
 #include <QPushButton>
 #include <QUrl>
@@ -112,6 +114,24 @@ void PVDevice::setupController()
 {
     m_controller = new Controller(m_client ? int(m_client->deviceKind()) : 0, this);
     applyKeyMappingSettings();
+    applyRememberedKeyMap();
+}
+
+void PVDevice::applyRememberedKeyMap()
+{
+    if (!m_client)
+        return;
+    CKBMapService* service = CKBMapService::instance();
+    const QString name = service->appliedProfile(m_client->channelId());
+    if (name.isEmpty())
+        return;
+    const QString path = service->profilePath(name);
+    if (!CKBMapService::isValidName(name) || !QFile::exists(path)) {
+        qWarning("Key map \"%s\" of channel %s is gone; the phone is played without it", qUtf8Printable(name.left(64)),
+            qUtf8Printable(m_client->channelId()));
+        return;
+    }
+    m_controller->setKBMapProfile(path);
 }
 
 void PVDevice::applyKeyMappingSettings()

@@ -109,6 +109,8 @@ private:
     void setupRecording();
     void setupController();
     void applyKeyMappingSettings();
+    // The key map the user last switched on for this phone.
+    void applyRememberedKeyMap();
     void connectController();
     void lookUpModelRow();
     QString phoneName() const;

@@ -3,6 +3,7 @@
 #include "app/PVSettings.h"
 #include "app/QPivoraApplication.h"
 #include "control/Controller.h"
+#include "control/QHIDMapperWidget.h"
 #include "media/PVDevice.h"
 #include "render/QRenderWidget.h"
 #include "scairplay/QPVAirPlayClient.h"
@@ -284,6 +285,23 @@ QRenderWidget *QPVDeviceWidget::renderWidget() const
 QSize QPVDeviceWidget::frameSize() const
 {
     return m_frameSize;
+}
+
+QHIDMapperWidget *QPVDeviceWidget::keyMapOverlay() const
+{
+    return m_keyMapOverlay;
+}
+
+void QPVDeviceWidget::setKeyMapOverlay(QHIDMapperWidget *overlay)
+{
+    m_keyMapOverlay = overlay;
+    placeKeyMapOverlay();
+}
+
+void QPVDeviceWidget::placeKeyMapOverlay()
+{
+    if (m_keyMapOverlay)
+        m_keyMapOverlay->followVideoArea();
 }
 
 void QPVDeviceWidget::showFrame(const AVFrame *frame)
@@ -594,6 +612,10 @@ bool QPVDeviceWidget::eventFilter(QObject *watched, QEvent *event)
         case QEvent::Resize:
             if (m_crop.selection)
                 m_crop.selection->setGeometry(m_render->rect());
+            placeKeyMapOverlay();
+            break;
+        case QEvent::Move:
+            placeKeyMapOverlay();
             break;
         default:
             break;
@@ -632,7 +654,7 @@ bool QPVDeviceWidget::event(QEvent *event)
         if (m_sidePanel->isVisible())
             m_sidePanel->raise();
         if (m_keyMapOverlay && m_keyMapOverlay->isVisible())
-            m_keyMapOverlay->raise();
+            m_keyMapOverlay->raiseWithEditor();
     }
     return FramelessWindow<QWidget>::event(event);
 }
@@ -644,6 +666,7 @@ void QPVDeviceWidget::changeEvent(QEvent *event)
     } else if (event->type() == QEvent::WindowStateChange) {
         followFullScreen();
         placeFpsWindow();
+        placeKeyMapOverlay();
     }
     FramelessWindow<QWidget>::changeEvent(event);
 }
@@ -652,6 +675,8 @@ void QPVDeviceWidget::closeEvent(QCloseEvent *event)
 {
     m_sidePanel->hide();
     m_fpsWindow->hide();
+    if (m_keyMapOverlay)
+        m_keyMapOverlay->hide();
     closeChannel();
     event->accept();
 }
@@ -660,6 +685,7 @@ void QPVDeviceWidget::moveEvent(QMoveEvent *event)
 {
     FramelessWindow<QWidget>::moveEvent(event);
     placeFpsWindow();
+    placeKeyMapOverlay();
     if (m_sidePanel->isVisible())
         m_ctrlBar->placeSidePanel();
 }
@@ -668,6 +694,12 @@ void QPVDeviceWidget::resizeEvent(QResizeEvent *event)
 {
     FramelessWindow<QWidget>::resizeEvent(event);
     placeFpsWindow();
+    placeKeyMapOverlay();
+}
+
+bool QPVDeviceWidget::focusNextPrevChild(bool)
+{
+    return false;
 }
 
 void QPVDeviceWidget::contextMenuEvent(QContextMenuEvent *event)
@@ -715,6 +747,12 @@ void QPVDeviceWidget::fillContextMenu(QMenu *menu)
                         &QPVDeviceWidget::openCrop);
     }
     menu->addSeparator();
+    QAbstractButton *mapper = findButton("btnKBMapper");
+    if (mapper && mapper->isVisibleTo(mapper->window())) {
+        menu->addAction(QIcon(QStringLiteral(":/asset/keymapper.svg")), tr("Key Mapper"), mapper,
+                        &QAbstractButton::click);
+        menu->addSeparator();
+    }
     menu->addAction(QIcon(QStringLiteral(":/asset/icon-close.svg")), tr("Close"), this,
                     &QWidget::close);
 }

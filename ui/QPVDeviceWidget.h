@@ -21,6 +21,7 @@ class QLabel;
 class QMenu;
 class QPVDeviceCtrlBar;
 class QPVDeviceHIDControl;
+class QHIDMapperWidget;
 class QRenderWidget;
 class QVBoxLayout;
 
@@ -53,6 +54,10 @@ public:
     QRenderWidget* renderWidget() const;
     QSize frameSize() const;
 
+    // The key-map overlay over the video while it is open; the window owns it.
+    QHIDMapperWidget* keyMapOverlay() const;
+    void setKeyMapOverlay(QHIDMapperWidget* overlay);
+
 public slots:
     void updateFps(int fps);
     void didTopMostChanged(bool isTopmost);
@@ -75,6 +80,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Tab is a key of the phone, not a way through this window's buttons.
+    bool focusNextPrevChild(bool next) override;
 
     // What the window needs from the phone's receiver channel.
     virtual QString phoneName() const;
@@ -100,6 +107,7 @@ private:
     int titleBarHeight() const;
     QRect availableScreenArea() const;
     void placeFpsWindow();
+    void placeKeyMapOverlay();
     void rotateByUser();
     void toggleFullScreen();
     void followFullScreen();
@@ -138,7 +146,7 @@ private:
     QRenderWidget* m_render = nullptr;
     QWidget* m_fpsWindow = nullptr;
     QLabel* m_fpsLabel = nullptr;
-    QPointer<QWidget> m_keyMapOverlay;
+    QPointer<QHIDMapperWidget> m_keyMapOverlay;
     QPointer<QWidget> m_btGuide;
     bool m_btGuideShown = false;
     bool m_controlDisplayed = false;
