@@ -61,8 +61,14 @@ QVector<Choice> generalChoices()
         {QT_TRANSLATE_NOOP("QOptionsGeneralFrame", "Ask First"), "askfirst"},
         {QT_TRANSLATE_NOOP("QOptionsGeneralFrame", "Quit"), "quit"},
     };
+    const QVector<Item> access = {
+        {QT_TRANSLATE_NOOP("QOptionsGeneralFrame", "Any phone on the network"), "open"},
+        {QT_TRANSLATE_NOOP("QOptionsGeneralFrame", "Ask me for new phones"), "ask"},
+        {QT_TRANSLATE_NOOP("QOptionsGeneralFrame", "Phones that give the code"), "pin"},
+    };
     return {{"general", "lang", Kind::Text, nullptr, languages, {}},
-            {"general", "closingAction", Kind::Text, kGeneral, closing, {}}};
+            {"general", "closingAction", Kind::Text, kGeneral, closing, {}},
+            {"general", "receiverAccess", Kind::Text, kGeneral, access, {}}};
 }
 
 QVector<Choice> iosChoices()

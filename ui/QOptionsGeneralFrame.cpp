@@ -13,6 +13,8 @@ QOptionsGeneralFrame::QOptionsGeneralFrame(QWidget* parent)
 {
     addCombo(tr("Language"), *findChoice("general", "lang"));
     addRadios(tr("When closing app"), *findChoice("general", "closingAction"));
+    addCombo(tr("Who may mirror"), *findChoice("general", "receiverAccess"));
+    addNote(tr("With the code, phones must give the code that the home screen shows."));
 
     addSection(tr("Drivers"));
     m_btnUninstall = new QPushButton(tr("Uninstall"), this);
