@@ -16,11 +16,14 @@
 #include "scairplay/QPVAirPlayService.h"
 #include "ui/QEAlertDialog.h"
 #include "ui/QELabel.h"
+#include "usbdriver/CWDIDlg.h"
+#include "usbdriver/CWDIJob.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QHostInfo>
+#include <QIcon>
 #include <QJsonDocument>
 #include <QNetworkAccessManager>
 #include <QSettings>
@@ -34,6 +37,7 @@ namespace {
 const char kSingleInstanceKey[] = "PIVORA_BY_ORVANE";
 constexpr int kMicrophoneTestMs = 20000;
 constexpr int kApiSuccess = 10000;
+constexpr int kDriverJobWaitMs = 60000;
 
 // Languages that have a translation file named after their code.
 const QStringList kPlainLanguageCodes = {
@@ -48,6 +52,7 @@ QPivoraApplication::QPivoraApplication(int& argc, char** argv)
     Q_INIT_RESOURCE(resources);
     Q_INIT_RESOURCE(lang);
     setApplicationVersion(QStringLiteral(PIVORA_VERSION));
+    setWindowIcon(QIcon(QStringLiteral(":/asset/pivora.svg")));
     // The Bluetooth link report crosses threads with this argument type.
     qRegisterMetaType<uint64_t>("uint64_t");
 
@@ -79,8 +84,11 @@ QPivoraApplication::QPivoraApplication(int& argc, char** argv)
 
 QPivoraApplication::~QPivoraApplication()
 {
-    if (m_state != State::TornDown)
+    // Without a normal end of run (an embedding test, an early exit) the windows are still open.
+    if (m_state != State::TornDown) {
+        closeWindows();
         tearDown();
+    }
     delete m_userContext;
     m_userContext = nullptr;
     PVDebug::uninstall();
@@ -281,7 +289,8 @@ void QPivoraApplication::connectAirPlayService()
 
 void QPivoraApplication::createDriverWindow()
 {
-    // The hidden USB driver window is created here, without parent, and centred.
+    // Hidden for the whole run; it centres itself and starts watching USB devices.
+    m_driverWindow = new CWDIDlg();
 }
 
 QWidget* QPivoraApplication::alertParent() const
@@ -476,7 +485,13 @@ void QPivoraApplication::signOut()
 
 void QPivoraApplication::uninstallDrivers()
 {
-    // The driver uninstall job starts here once the driver window exists.
+    if (!m_driverWindow)
+        return;
+    if (m_driverJob && !m_driverJob->wait(kDriverJobWaitMs))
+        qWarning("Previous driver uninstall still running");
+    m_driverJob = m_driverWindow->startUninstall();
+    if (!m_driverJob)
+        qInfo("Driver uninstall not started: the driver window is busy");
 }
 
 // --- Home screen entry points
@@ -580,8 +595,15 @@ PVDevice* QPivoraApplication::sessionForPhone(const QString& phoneName) const
 
 void QPivoraApplication::closeWindows()
 {
-    // The main window is closed and deleted here; the driver window waits for its job thread
-    // (at most 60 s) and is destroyed.
+    // The main window is closed and deleted here.
+    if (m_driverWindow) {
+        if (m_driverJob && !m_driverJob->wait(kDriverJobWaitMs))
+            qWarning("Driver uninstall did not end within %d ms", kDriverJobWaitMs);
+        m_driverJob.reset();
+        m_driverWindow->destroyWindow();
+        delete m_driverWindow;
+        m_driverWindow = nullptr;
+    }
 }
 
 void QPivoraApplication::tearDown()

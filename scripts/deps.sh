@@ -9,6 +9,7 @@ PACKAGES=(
   libsdl2-dev libcpp-httplib-dev libssl-dev
   xvfb xauth x11-utils xdotool libgl1-mesa-dri libglx-mesa0 mesa-utils
   clang libclang-rt-dev ccache
+  libudev-dev pkexec umockdev libumockdev-dev  # USB phones: device list, rule helper, mock devices in tests
 )
 
 missing=()
