@@ -44,24 +44,6 @@ bool ruleFor(const wdi_device_info* dev, int type, const char* infName, wdirule:
     return true;
 }
 
-// Written beside its final name and renamed, so that no half-written rule is ever seen.
-int writeFileAtomically(const std::string& folder, const std::string& name, const std::string& text)
-{
-    std::string temp = folder + "/." + name + ".XXXXXX";
-    const int fd = ::mkstemp(&temp[0]);
-    if (fd < 0) {
-        WDI_ERROR("cannot write in %s: %s", folder.c_str(), std::strerror(errno));
-        return WDI_ERROR_ACCESS;
-    }
-    bool ok = ::fchmod(fd, 0644) == 0 && ::write(fd, text.data(), text.size()) == ssize_t(text.size());
-    ok = ::close(fd) == 0 && ok;
-    if (ok && ::rename(temp.c_str(), (folder + "/" + name).c_str()) == 0)
-        return WDI_SUCCESS;
-    WDI_ERROR("cannot write %s/%s: %s", folder.c_str(), name.c_str(), std::strerror(errno));
-    ::unlink(temp.c_str());
-    return WDI_ERROR_IO;
-}
-
 bool validDevice(const wdi_device_info* dev, const char* path)
 {
     return dev && path && *path;
@@ -112,7 +94,10 @@ int wdi_prepare_driver(const wdi_device_info* device_info, const char* path, con
         return made;
     const std::string name = wdirule::fileName(rule);
     WDI_INFO("preparing %s for %04x:%04x in %s", name.c_str(), rule.vid, rule.pid, path);
-    return writeFileAtomically(path, name, wdirule::content(rule));
+    if (wdirule::writeAtomically(path, name, wdirule::content(rule)))
+        return WDI_SUCCESS;
+    WDI_ERROR("cannot write %s/%s: %s", path, name.c_str(), std::strerror(errno));
+    return WDI_ERROR_ACCESS;
 }
 
 int wdi_install_driver(const wdi_device_info* device_info, const char* path, const char* inf_name,

@@ -1,6 +1,7 @@
 #include "WdiRulesFolder.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
@@ -29,6 +30,24 @@ bool makePath(const std::string& path)
         return false;
     }
     return true;
+}
+
+bool writeAtomically(const std::string& folder, const std::string& name, const std::string& text)
+{
+    std::string temp = folder + "/." + name + ".XXXXXX";
+    const int fd = ::mkstemp(&temp[0]);
+    if (fd < 0)
+        return false;
+    bool ok = ::fchmod(fd, 0644) == 0 && ::write(fd, text.data(), text.size()) == ssize_t(text.size()) &&
+        ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(temp.c_str(), (folder + "/" + name).c_str()) == 0;
+    if (!ok) {
+        const int saved = errno;
+        ::unlink(temp.c_str());
+        errno = saved;
+    }
+    return ok;
 }
 
 bool readSmallFile(const std::string& path, size_t limit, std::string* text)

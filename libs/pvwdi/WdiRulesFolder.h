@@ -21,6 +21,10 @@ int installedType(const std::vector<InstalledRule>& rules, uint16_t vid, uint16_
 // Creates a folder with its missing parents (mode 0755); false with errno set otherwise.
 bool makePath(const std::string& path);
 
+// Writes folder/name (mode 0644) beside its final name and renames it, so that nobody ever
+// sees half of it; false with errno set, and nothing left behind, otherwise.
+bool writeAtomically(const std::string& folder, const std::string& name, const std::string& text);
+
 // The whole file when it is a regular file no larger than limit bytes; false otherwise.
 bool readSmallFile(const std::string& path, size_t limit, std::string* text);
 

@@ -103,24 +103,6 @@ void retrigger(const std::string& folder, const wdirule::Rule& rule)
         std::printf("%sfailed, udevadm ended with %d\n", wdirule::kRetriggerPrefix, rc);
 }
 
-bool writeAtomically(const std::string& folder, const std::string& name, const std::string& text)
-{
-    std::string temp = folder + "/." + name + ".XXXXXX";
-    const int fd = ::mkstemp(&temp[0]);
-    if (fd < 0)
-        return false;
-    bool ok = ::fchmod(fd, 0644) == 0 && ::write(fd, text.data(), text.size()) == ssize_t(text.size()) &&
-        ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(temp.c_str(), (folder + "/" + name).c_str()) == 0;
-    if (!ok) {
-        const int saved = errno;
-        ::unlink(temp.c_str());
-        errno = saved;
-    }
-    return ok;
-}
-
 int installRule(const std::string& name)
 {
     std::string text;
@@ -130,7 +112,7 @@ int installRule(const std::string& name)
     if (!readInput(&text) || !wdirule::isOwnRule(name, text, &rule))
         return fail(wdirule::kHelperRefused, "refused: the text given for %s is not a Pivora rule", name);
     const std::string folder = wdirule::rulesDir(overridesAllowed());
-    if (!wdirule::makePath(folder) || !writeAtomically(folder, name, text))
+    if (!wdirule::makePath(folder) || !wdirule::writeAtomically(folder, name, text))
         return fail(wdirule::kHelperIoError, "cannot write the rule: %s", folder + ": " + std::strerror(errno));
     std::printf("installed %s/%s\n", folder.c_str(), name.c_str());
     retrigger(folder, rule);
