@@ -9,13 +9,16 @@ CProgressDlg::CProgressDlg(QWidget* owner)
 {
     setObjectName(QStringLiteral("CProgressDlg"));
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setFixedSize(383, 70);
+    // Two lines of text: the longest texts (and translations) do not fit in one.
+    setFixedSize(383, 92);
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("lbText"));
-    m_text->setGeometry(11, 8, 362, 22);
+    m_text->setGeometry(11, 8, 362, 40);
+    m_text->setWordWrap(true);
+    m_text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_bar = new QProgressBar(this);
     m_bar->setObjectName(QStringLiteral("progressBar"));
-    m_bar->setGeometry(11, 36, 362, 23);
+    m_bar->setGeometry(11, 56, 362, 23);
     m_bar->setRange(0, 100);
     m_bar->setTextVisible(false);
 
@@ -27,9 +30,7 @@ CProgressDlg::CProgressDlg(QWidget* owner)
 void CProgressDlg::setProgress(int position, const QString& text)
 {
     m_bar->setValue(qBound(0, position, 100));
-    // Long texts (translations, large counts) are cut with an ellipsis rather than clipped.
-    m_text->setText(m_text->fontMetrics().elidedText(text, Qt::ElideRight, m_text->width()));
-    m_text->setToolTip(text);
+    m_text->setText(text);
 }
 
 int CProgressDlg::position() const
@@ -39,5 +40,5 @@ int CProgressDlg::position() const
 
 QString CProgressDlg::text() const
 {
-    return m_text->toolTip();
+    return m_text->text();
 }

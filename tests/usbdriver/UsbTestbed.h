@@ -58,7 +58,7 @@ public:
     }
     void unplug(const QString& name)
     {
-        for (const QString& path : m_devices.value(name)) {
+        for (const QString& path : m_devices.take(name)) {
             uevent(path, "remove");
             umockdev_testbed_remove_device(m_bed, path.toUtf8().constData());
         }
@@ -67,7 +67,6 @@ public:
     {
         for (const QString& name : m_devices.keys())
             unplug(name);
-        m_devices.clear();
     }
     void uevent(const QString& path, const char* action)
     {

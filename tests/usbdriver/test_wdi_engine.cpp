@@ -205,6 +205,17 @@ private slots:
         QCOMPARE(ruleFiles().size(), 2);
     }
 
+    void vanishedDeviceIsLeftOut()
+    {
+        m_bed.add("oppo");
+        QVERIFY(find(listDevices().get(), 0x22D9, 0x2769));
+        // Its folder goes, the bus keeps a dangling link to it.
+        m_bed.unplug("oppo");
+        DeviceList after = listDevices();
+        QVERIFY(after);
+        QVERIFY(!find(after.get(), 0x22D9, 0x2769));
+    }
+
     void installAndUninstallOnlyOwnRules()
     {
         writeFile(rulesDir() + "/51-android.rules", "SUBSYSTEM==\"usb\", ATTR{idVendor}==\"18d1\", MODE=\"0666\"\n");
