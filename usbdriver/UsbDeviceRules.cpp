@@ -171,7 +171,8 @@ QString cleanInfName(const char* desc)
             continue;
         cleaned += (u == ' ' || u == '\t') ? QChar('_') : c;
     }
-    if (cleaned.isEmpty())
+    // Bytes that were not UTF-8 come back as three-byte replacement characters.
+    if (cleaned.isEmpty() || cleaned.toUtf8().size() > 200)
         return QString();
     return cleaned + QStringLiteral(".inf");
 }

@@ -208,6 +208,7 @@ private slots:
         QTest::newRow("200 bytes") << QByteArray(200, 'x') << QString(200, 'x') + ".inf";
         QTest::newRow("201 bytes") << QByteArray(201, 'x') << QString();
         QTest::newRow("nothing left") << QByteArray("???") << QString();
+        QTest::newRow("not utf-8, grown past 200") << QByteArray(100, '\xff') << QString();
         QTest::newRow("empty") << QByteArray("") << QString();
     }
     void infNameCleaning()
