@@ -6,14 +6,14 @@
 
 void CWDIJob::finish()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_finished = true;
-    m_done.wakeAll();
+    m_done.notify_all();
 }
 
 bool CWDIJob::isFinished() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_finished;
 }
 
@@ -22,13 +22,8 @@ bool CWDIJob::wait(int ms)
     const QCoreApplication* app = QCoreApplication::instance();
     if (app && QThread::currentThread() == app->thread())
         return waitHandlingEvents(ms, [this] { return isFinished(); });
-    QMutexLocker lock(&m_mutex);
-    QDeadlineTimer deadline(ms);
-    while (!m_finished) {
-        if (!m_done.wait(&m_mutex, deadline))
-            return m_finished;
-    }
-    return true;
+    std::unique_lock<std::mutex> lock(m_mutex);
+    return m_done.wait_for(lock, std::chrono::milliseconds(ms), [this] { return m_finished; });
 }
 
 bool waitHandlingEventsImpl(int ms, bool (*ready)(void*), void* context)

@@ -1,8 +1,8 @@
 #pragma once
 // Completion of a driver worker, to wait for without touching the thread object itself.
 
-#include <QMutex>
-#include <QWaitCondition>
+#include <condition_variable>
+#include <mutex>
 
 class CWDIJob {
 public:
@@ -13,8 +13,8 @@ public:
     bool wait(int ms);
 
 private:
-    mutable QMutex m_mutex;
-    QWaitCondition m_done;
+    mutable std::mutex m_mutex;
+    std::condition_variable m_done;
     bool m_finished = false;
 };
 

@@ -7,33 +7,33 @@ CWDIState::CWDIState(const QString& tempFolder)
 
 bool CWDIState::isBusy() const
 {
-    QMutexLocker lock(&m_busyLock);
+    std::lock_guard<std::mutex> lock(m_busyLock);
     return m_busy;
 }
 
 void CWDIState::setBusy()
 {
-    QMutexLocker lock(&m_busyLock);
+    std::lock_guard<std::mutex> lock(m_busyLock);
     m_busy = true;
 }
 
 void CWDIState::finishWork(const std::atomic<bool>& abandoned)
 {
-    QMutexLocker lock(&m_busyLock);
+    std::lock_guard<std::mutex> lock(m_busyLock);
     if (!abandoned)
         m_busy = false;
 }
 
 void CWDIState::abandonWork(std::atomic<bool>& abandoned)
 {
-    QMutexLocker lock(&m_busyLock);
+    std::lock_guard<std::mutex> lock(m_busyLock);
     abandoned = true;
     m_busy = false;
 }
 
 bool CWDIState::takeDebuggingWarning(const QVector<const wdi_device_info*>& debugging)
 {
-    QMutexLocker lock(&m_deviceLock);
+    std::lock_guard<std::mutex> lock(m_deviceLock);
     auto inList = [&](const SeenDevice& s) {
         for (const wdi_device_info* d : debugging) {
             if (d->vid == s.vid && d->pid == s.pid)
@@ -61,7 +61,7 @@ bool CWDIState::takeDebuggingWarning(const QVector<const wdi_device_info*>& debu
 
 void CWDIState::deviceArrived(uint16_t vid, uint16_t pid)
 {
-    QMutexLocker lock(&m_deviceLock);
+    std::lock_guard<std::mutex> lock(m_deviceLock);
     for (SeenDevice& s : m_seen) {
         if (s.vid == vid && s.pid == pid)
             s.isNew = true;
@@ -70,6 +70,6 @@ void CWDIState::deviceArrived(uint16_t vid, uint16_t pid)
 
 int CWDIState::seenDeviceCount() const
 {
-    QMutexLocker lock(&m_deviceLock);
+    std::lock_guard<std::mutex> lock(m_deviceLock);
     return m_seen.size();
 }

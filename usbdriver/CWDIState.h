@@ -5,11 +5,11 @@
 
 #include "pvwdi.h"
 
-#include <QMutex>
 #include <QString>
 #include <QVector>
 
 #include <atomic>
+#include <mutex>
 #include <cstdint>
 
 class CWDIState {
@@ -49,8 +49,9 @@ private:
     };
 
     const QString m_tempFolder;
-    mutable QMutex m_busyLock;
+    // Standard mutexes, so that the thread checker sees the hand-offs.
+    mutable std::mutex m_busyLock;
     bool m_busy = false;
-    mutable QMutex m_deviceLock;
+    mutable std::mutex m_deviceLock;
     QVector<SeenDevice> m_seen;
 };
