@@ -9,6 +9,8 @@ PACKAGES=(
   libsdl2-dev libcpp-httplib-dev libssl-dev
   xvfb xauth x11-utils xdotool libgl1-mesa-dri libglx-mesa0 mesa-utils
   clang libclang-rt-dev ccache
+  # home screen: X11 window property, guide pictures (QR code, Chinese labels), desktop tests
+  libqt5x11extras5-dev libxcb1-dev libqrencode-dev fonts-wqy-microhei openbox dbus-daemon
   libudev-dev pkexec umockdev libumockdev-dev  # USB phones: device list, rule helper, mock devices in tests
 )
 
