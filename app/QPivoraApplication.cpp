@@ -19,6 +19,8 @@
 #include "ui/QMainDialog.h"
 #include "ui/QPVAccessPrompt.h"
 #include "ui/QMDControlCenter.h"
+#include "usbdriver/CWDIDlg.h"
+#include "usbdriver/CWDIJob.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -38,6 +40,7 @@ namespace {
 const char kSingleInstanceKey[] = "PIVORA_BY_ORVANE";
 constexpr int kMicrophoneTestMs = 20000;
 constexpr int kApiSuccess = 10000;
+constexpr int kDriverJobWaitMs = 60000;
 
 // Languages that have a translation file named after their code.
 const QStringList kPlainLanguageCodes = {
@@ -85,8 +88,11 @@ QPivoraApplication::QPivoraApplication(int& argc, char** argv)
 
 QPivoraApplication::~QPivoraApplication()
 {
-    if (m_state != State::TornDown)
+    // Without a normal end of run (an embedding test, an early exit) the windows are still open.
+    if (m_state != State::TornDown) {
+        closeWindows();
         tearDown();
+    }
     delete m_userContext;
     m_userContext = nullptr;
     PVDebug::uninstall();
@@ -356,7 +362,8 @@ void QPivoraApplication::connectAirPlayService()
 
 void QPivoraApplication::createDriverWindow()
 {
-    // The hidden USB driver window is created here, without parent, and centred.
+    // Hidden for the whole run; it centres itself and starts watching USB devices.
+    m_driverWindow = new CWDIDlg();
 }
 
 QWidget* QPivoraApplication::alertParent() const
@@ -555,7 +562,13 @@ void QPivoraApplication::signOut()
 
 void QPivoraApplication::uninstallDrivers()
 {
-    // The driver uninstall job starts here once the driver window exists.
+    if (!m_driverWindow)
+        return;
+    if (m_driverJob && !m_driverJob->wait(kDriverJobWaitMs))
+        qWarning("Previous driver uninstall still running");
+    m_driverJob = m_driverWindow->startUninstall();
+    if (!m_driverJob)
+        qInfo("Driver uninstall not started: the driver window is busy");
 }
 
 // --- Home screen entry points
@@ -702,7 +715,14 @@ void QPivoraApplication::closeWindows()
         delete m_mainWindow;
         m_mainWindow = nullptr;
     }
-    // The driver window waits for its job thread (at most 60 s) and is destroyed here.
+    if (m_driverWindow) {
+        if (m_driverJob && !m_driverJob->wait(kDriverJobWaitMs))
+            qWarning("Driver uninstall did not end within %d ms", kDriverJobWaitMs);
+        m_driverJob.reset();
+        m_driverWindow->destroyWindow();
+        delete m_driverWindow;
+        m_driverWindow = nullptr;
+    }
 }
 
 void QPivoraApplication::tearDown()

@@ -10,8 +10,10 @@
 #include <QTranslator>
 
 #include <cstdint>
+#include <memory>
 
 class CWDIDlg;
+class CWDIJob;
 class ISCBluetoothDevice;
 class PVDevice;
 class PVSignalWatcher;
@@ -45,6 +47,7 @@ public:
     SCBluetoothService* bluetoothService() const { return m_btService; }
     PVUserContext* userContext() const { return m_userContext; }
     QMainDialog* mainWindow() const { return m_mainWindow; }
+    CWDIDlg* driverWindow() const { return m_driverWindow; }
     const QString& dataDirectory() const { return m_dataDir; }
     State state() const { return m_state; }
 
@@ -63,6 +66,8 @@ public:
     void checkVersion();
     void setUserContext(PVUserContext* context);
     void signOut();
+    // Removes the USB drivers of this program (the options' "Uninstall", after its own
+    // confirmation). Returns at once; the job runs on the driver window's worker.
     void uninstallDrivers();
     // Entry points of the home screen's buttons. The sign-in dialog and the multi-device center
     // fill them; the main window only calls them.
@@ -140,7 +145,8 @@ private:
 
     // Declaration order is the order of ownership the rest of the program expects.
     CWDIDlg* m_driverWindow = nullptr;
-    uint32_t m_driverJobThreadId = 0;
+    // The last driver uninstall job; null when none.
+    std::shared_ptr<CWDIJob> m_driverJob;
     QPVApiService* m_apiService = nullptr;
     SCAirPlayServiceOptions m_airplayOptions;
     QPVAirPlayService* m_airplayService = nullptr;

@@ -15,6 +15,7 @@ PACKAGES=(
   libqt5x11extras5-dev libxcb1-dev libqrencode-dev fonts-wqy-microhei openbox dbus-daemon
   libavahi-client-dev avahi-utils  # announcing the receiver, pivora-cast --discover
   avahi-daemon iproute2  # tests: a private Avahi daemon in a network namespace
+  libudev-dev pkexec umockdev libumockdev-dev  # USB phones: device list, rule helper, mock devices in tests
 )
 
 missing=()
