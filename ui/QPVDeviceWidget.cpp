@@ -2,6 +2,7 @@
 
 #include "app/PVSettings.h"
 #include "app/QPivoraApplication.h"
+#include "bluetooth/QBtGuideWidget.h"
 #include "control/Controller.h"
 #include "media/PVDevice.h"
 #include "render/QRenderWidget.h"
@@ -416,9 +417,9 @@ void QPVDeviceWidget::showBluetoothGuide()
     if (m_mode != 0 || m_btGuideShown || m_btGuide)
         return;
     m_btGuideShown = true;
-    // The pairing guide (QBtGuideWidget, parent this) is created into m_btGuide here.
-    if (!m_btGuide)
-        return;
+    m_btGuide = new QBtGuideWidget(this);
+    qInfo("Bluetooth pairing guide shown for %s; this computer is listed as \"%s\"", qPrintable(phoneName()),
+        qPrintable(m_btGuide->pcName()));
     const int top = titleBarHeight();
     m_btGuide->setGeometry(QRect(mapToGlobal(QPoint(0, top)), QSize(width(), height() - top)));
     m_btGuide->show();
@@ -429,7 +430,8 @@ void QPVDeviceWidget::setControlDisplay(bool on)
 {
     m_controlDisplayed = on;
     m_sidePanel->setPhoneButtonsEnabled(on);
-    // The pairing guide follows the control state here once it exists.
+    if (m_btGuide)
+        m_btGuide->setConnected(on);
 }
 
 void QPVDeviceWidget::updateFps(int fps)

@@ -14,6 +14,7 @@ struct AVFrame;
 class CropSelectionWidget;
 class KeepRatioWidget;
 class PVDevice;
+class QBtGuideWidget;
 class QPVAirPlayClient;
 class QAbstractButton;
 class QKeySequence;
@@ -135,7 +136,7 @@ private:
     QWidget* m_fpsWindow = nullptr;
     QLabel* m_fpsLabel = nullptr;
     QPointer<QWidget> m_keyMapOverlay;
-    QPointer<QWidget> m_btGuide;
+    QPointer<QBtGuideWidget> m_btGuide;
     bool m_btGuideShown = false;
     bool m_controlDisplayed = false;
     QSize m_frameSize;
