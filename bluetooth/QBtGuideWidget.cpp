@@ -145,7 +145,12 @@ void QBtGuideWidget::showStatus()
 QString QBtGuideWidget::gifFile() const
 {
     const QPivoraApplication* app = application();
-    return app && app->isSimplifiedChinese() ? QStringLiteral(":/asset/bt_cn.gif") : QStringLiteral(":/asset/bt_en.gif");
+    return gifFileFor(app ? app->language() : QString());
+}
+
+QString QBtGuideWidget::gifFileFor(const QString& language)
+{
+    return language == QLatin1String("zh-cn") ? QStringLiteral(":/asset/bt_cn.gif") : QStringLiteral(":/asset/bt_en.gif");
 }
 
 void QBtGuideWidget::chooseGif()

@@ -26,8 +26,12 @@ public:
     // What the instructions show as this computer's name.
     QString pcName() const;
     QString gifFile() const;
+    // The Chinese illustration for "zh-cn", the English one for every other language.
+    static QString gifFileFor(const QString& language);
     // Where the illustration goes in a container of that size.
     static QRect gifGeometry(const QSize& container);
+    // Milliseconds the running close timer was started with; -1 when it does not run.
+    int pendingCloseMs() const { return m_closeTimer.isActive() ? m_closeTimer.interval() : -1; }
 
 protected:
     void showEvent(QShowEvent* event) override;

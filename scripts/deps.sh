@@ -9,6 +9,8 @@ PACKAGES=(
   libsdl2-dev libcpp-httplib-dev libssl-dev
   xvfb xauth x11-utils xdotool libgl1-mesa-dri libglx-mesa0 mesa-utils
   clang libclang-rt-dev ccache
+  libsdbus-c++-dev  # libhidlink talks to BlueZ over D-Bus
+  dbus-daemon  # the tests' private bus for BlueZ's stand-in
 )
 
 missing=()
