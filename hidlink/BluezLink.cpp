@@ -50,9 +50,9 @@ bool AdapterInfo::canBePeripheral() const
 std::unique_ptr<BluezLink> BluezLink::connect()
 {
     try {
-        std::unique_ptr<sdbus::IConnection> connection = sdbus::createSystemBusConnection();
-        connection->enterEventLoopAsync();
-        return std::unique_ptr<BluezLink>(new BluezLink(std::move(connection)));
+        std::unique_ptr<BluezLink> link(new BluezLink(sdbus::createSystemBusConnection()));
+        link->m_eventThread = std::thread([bus = link.get()] { bus->runEventLoop(); });
+        return link;
     } catch (const sdbus::Error& error) {
         logLine("no system bus (%s); Bluetooth is not available", error.getMessage().c_str());
     } catch (const std::exception& error) {
@@ -73,6 +73,30 @@ BluezLink::~BluezLink()
     } catch (const sdbus::Error& error) {
         logLine("leaving the bus: %s", error.getMessage().c_str());
     }
+    if (m_eventThread.joinable())
+        m_eventThread.join();
+}
+
+void BluezLink::runEventLoop()
+{
+    try {
+        m_connection->enterEventLoop();
+        return;
+    } catch (const sdbus::Error& error) {
+        logLine("the system bus connection ended (%s)", error.getMessage().c_str());
+    } catch (const std::exception& error) {
+        logLine("the system bus connection ended (%s)", error.what());
+    }
+    m_lost = true;
+    std::lock_guard<std::mutex> lock(m_handlerMutex);
+    if (m_lostHandler)
+        m_lostHandler();
+}
+
+void BluezLink::setLostHandler(std::function<void()> handler)
+{
+    std::lock_guard<std::mutex> lock(m_handlerMutex);
+    m_lostHandler = std::move(handler);
 }
 
 std::optional<sdbus::MethodReply> BluezLink::invoke(const std::string& objectPath, const char* interface,
@@ -85,6 +109,10 @@ std::optional<sdbus::MethodReply> BluezLink::invoke(const std::string& objectPat
         std::optional<sdbus::MethodReply> reply;
         std::string error;
     };
+    if (m_lost) {
+        error = "the system bus is gone";
+        return std::nullopt;
+    }
     auto pending = std::make_shared<Pending>();
     try {
         auto proxy = sdbus::createProxy(*m_connection, bluez::kService, objectPath);

@@ -2,13 +2,16 @@
 
 #include <sdbus-c++/sdbus-c++.h>
 
+#include <atomic>
 #include <chrono>
-#include <functional>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 // The library's connection to the system bus and what it asks BlueZ there. The bus is the one
@@ -75,6 +78,10 @@ public:
     BluezLink& operator=(const BluezLink&) = delete;
 
     sdbus::IConnection& connection() { return *m_connection; }
+    // The bus went away (the daemon ended or dropped this connection); nothing works any more.
+    bool isLost() const { return m_lost; }
+    // Called on the bus's event thread when the bus is lost.
+    void setLostHandler(std::function<void()> handler);
 
     // The first adapter in path order, or nothing (with a log line when BlueZ cannot be asked).
     std::optional<AdapterInfo> defaultAdapter();
@@ -99,8 +106,14 @@ public:
 private:
     explicit BluezLink(std::unique_ptr<sdbus::IConnection> connection);
     std::optional<ManagedObjects> managedObjects();
+    // The bus's event thread: an error of the bus ends it with a log line, not the process.
+    void runEventLoop();
 
     std::unique_ptr<sdbus::IConnection> m_connection;
+    std::atomic<bool> m_lost { false };
+    std::mutex m_handlerMutex;
+    std::function<void()> m_lostHandler;
+    std::thread m_eventThread;
 };
 
 // The value of a property of the expected type, or the fallback.

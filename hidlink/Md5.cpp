@@ -67,14 +67,8 @@ void transform(uint32_t state[4], const unsigned char block[64])
     state[3] += d;
 }
 
-} // namespace
-
-extern "C" {
-
-HIDLINK_EXPORT void MD5_Init(MD5_CTX* context)
+void init(MD5_CTX* context)
 {
-    if (!context)
-        return;
     context->state[0] = 0x67452301;
     context->state[1] = 0xefcdab89;
     context->state[2] = 0x98badcfe;
@@ -83,10 +77,8 @@ HIDLINK_EXPORT void MD5_Init(MD5_CTX* context)
     std::memset(context->buffer, 0, sizeof context->buffer);
 }
 
-HIDLINK_EXPORT void MD5_Update(MD5_CTX* context, const void* data, size_t size)
+void update(MD5_CTX* context, const void* data, size_t size)
 {
-    if (!context || (!data && size))
-        return;
     const auto* bytes = static_cast<const unsigned char*>(data);
     size_t used = size_t(context->bitCount / 8 % 64);
     context->bitCount += uint64_t(size) * 8;
@@ -103,23 +95,45 @@ HIDLINK_EXPORT void MD5_Update(MD5_CTX* context, const void* data, size_t size)
     }
 }
 
-HIDLINK_EXPORT void MD5_Final(unsigned char digest[16], MD5_CTX* context)
+void finish(unsigned char digest[16], MD5_CTX* context)
 {
-    if (!context || !digest)
-        return;
     const uint64_t bitCount = context->bitCount;
     // A one bit, zeros up to 56 bytes into the block, then the message length in bits.
     static const unsigned char kPadding[64] = { 0x80 };
     const size_t used = size_t(bitCount / 8 % 64);
-    MD5_Update(context, kPadding, used < 56 ? 56 - used : 120 - used);
+    update(context, kPadding, used < 56 ? 56 - used : 120 - used);
     unsigned char length[8];
     for (int i = 0; i < 8; ++i)
         length[i] = static_cast<unsigned char>(bitCount >> (8 * i));
-    MD5_Update(context, length, sizeof length);
+    update(context, length, sizeof length);
     for (int i = 0; i < 4; ++i)
         for (int j = 0; j < 4; ++j)
             digest[4 * i + j] = static_cast<unsigned char>(context->state[i] >> (8 * j));
     std::memset(context, 0, sizeof *context);
+}
+
+} // namespace
+
+// The exports only check their arguments: other libraries of the process (OpenSSL's) export
+// the same names, so the library never calls its own exports.
+extern "C" {
+
+HIDLINK_EXPORT void MD5_Init(MD5_CTX* context)
+{
+    if (context)
+        init(context);
+}
+
+HIDLINK_EXPORT void MD5_Update(MD5_CTX* context, const void* data, size_t size)
+{
+    if (context && (data || !size))
+        update(context, data, size);
+}
+
+HIDLINK_EXPORT void MD5_Final(unsigned char digest[16], MD5_CTX* context)
+{
+    if (context && digest)
+        finish(digest, context);
 }
 
 } // extern "C"

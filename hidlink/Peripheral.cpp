@@ -46,6 +46,8 @@ struct Library {
     // The service first: its handlers talk to the tracker.
     void teardown()
     {
+        if (link)
+            link->setLostHandler(nullptr);
         if (service)
             service->stop();
         service.reset();
@@ -69,8 +71,13 @@ struct Library {
         return true;
     }
 
+    // A lost bus is connected to again while no service runs on it.
     BluezLink* ensureLink()
     {
+        if (link && link->isLost() && !started) {
+            joinPowerOn();
+            link.reset();
+        }
         if (!link)
             link = BluezLink::connect();
         return link.get();
@@ -80,7 +87,7 @@ struct Library {
     {
         if (!initialized || !supported || !started || !service)
             return false;
-        if (tracker && tracker->isAdapterLost())
+        if ((tracker && tracker->isAdapterLost()) || (link && link->isLost()))
             return false;
         const std::shared_ptr<PhoneRecord> selected = directory.selected();
         return selected && selected->isReachable();
@@ -191,7 +198,7 @@ HIDLINK_EXPORT bool AirPlay_Peripheral_StartService(void)
     return guarded("StartService", [] {
         Library& lib = library();
         std::lock_guard<std::mutex> guard(lib.lock);
-        if (!lib.initialized || !lib.supported || lib.started || !lib.link)
+        if (!lib.initialized || !lib.supported || lib.started || !lib.link || lib.link->isLost())
             return false;
         const std::optional<AdapterInfo> adapter = lib.link->defaultAdapter();
         if (!adapter || !adapter->canBePeripheral()) {
@@ -200,6 +207,7 @@ HIDLINK_EXPORT bool AirPlay_Peripheral_StartService(void)
         }
         lib.tracker = std::make_unique<PhoneTracker>(*lib.link, adapter->path, lib.directory);
         lib.tracker->start();
+        lib.link->setLostHandler([tracker = lib.tracker.get()] { tracker->busLost(); });
         lib.service = std::make_unique<GattHidService>(*lib.link, adapter->path, *lib.tracker);
         lib.started = lib.service->start();
         if (!lib.started)

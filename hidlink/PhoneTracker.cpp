@@ -123,6 +123,11 @@ void PhoneTracker::onNameOwnerChanged(sdbus::Message& message)
     }
 }
 
+void PhoneTracker::busLost()
+{
+    post([this] { adapterLost("the system bus went away"); });
+}
+
 void PhoneTracker::attributeReadBy(const std::string& devicePath)
 {
     if (!devicePath.empty())

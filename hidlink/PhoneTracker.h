@@ -39,6 +39,9 @@ public:
     // The adapter or the daemon went away; the service is gone with it.
     bool isAdapterLost() const { return m_adapterLost; }
 
+    // The system bus is gone, and with it BlueZ.
+    void busLost();
+
     void attributeReadBy(const std::string& devicePath) override;
     void notifyStarted() override;
     void notifyStopped() override;

@@ -2,11 +2,8 @@
 // Android phones get their touches, keys and system keys over the receiver's channel, iPhones
 // get HID reports from the Bluetooth peripheral library through BlueZ's stand-in.
 
-#include "BluezStandIn.h"
 #include "HidReportText.h"
-#include "support/ApiServerProcess.h"
-#include "support/PivoraProcess.h"
-#include "support/PrivateSystemBus.h"
+#include "support/ControlledProgram.h"
 #include "support/XCastPhone.h"
 
 #include <QDir>
@@ -27,14 +24,9 @@ using namespace xphone;
 class TestControlProcess : public QObject {
     Q_OBJECT
 private:
-    QTemporaryDir m_home;
-    PrivateSystemBus m_bus;
-    std::unique_ptr<bluezstandin::BluezStandIn> m_bluez;
+    ControlledProgram m_program;
     // The Bluetooth side of the iPhone under test.
     bluezstandin::StandInPhone* m_btPhone = nullptr;
-    std::unique_ptr<ApiServerProcess> m_api;
-    std::unique_ptr<PivoraProcess> m_app;
-    QString m_port;
 
     // The reports the iPhone under test received, written like the calls that made them.
     QStringList hidCalls() const
@@ -56,34 +48,24 @@ private:
     // and the pairing guide has gone.
     bool linkBluetooth(const QString& name, const char* address, Phone& phone)
     {
-        const int guidesClosed = m_app->logText().count("Bluetooth pairing guide closed");
-        if (!QTest::qWaitFor([&] { return m_app->logText().contains("Bluetooth pairing guide shown for " + name); }, kWaitMs)
-            || !m_bluez->waitForService(std::chrono::seconds(30)))
+        const int guidesClosed = m_program.app->logText().count("Bluetooth pairing guide closed");
+        if (!QTest::qWaitFor([&] { return m_program.app->logText().contains("Bluetooth pairing guide shown for " + name); }, kWaitMs)
+            || !m_program.bluez->waitForService(std::chrono::seconds(30)))
             return false;
         if (m_btPhone)
             m_btPhone->disconnect();
-        m_btPhone = &m_bluez->addPhone(name.toStdString(), address);
+        m_btPhone = &m_program.bluez->addPhone(name.toStdString(), address);
         if (!m_btPhone->connectAsHidHost())
             return false;
-        if (!QTest::qWaitFor([&] { return m_app->logText().contains("Phone control on: channel " + name); }, kWaitMs)
-            || !QTest::qWaitFor([&] { return m_app->logText().count("Bluetooth pairing guide closed") > guidesClosed; }, kWaitMs))
+        if (!QTest::qWaitFor([&] { return m_program.app->logText().contains("Phone control on: channel " + name); }, kWaitMs)
+            || !QTest::qWaitFor([&] { return m_program.app->logText().count("Bluetooth pairing guide closed") > guidesClosed; }, kWaitMs))
             return false;
         phone.focus();
         QTest::qWait(500);
         return true;
     }
 
-    std::unique_ptr<Phone> connectPhone(const PhoneSpec& spec) { return xphone::connectPhone(m_port, spec); }
-
-    void writeSettings() const
-    {
-        QDir().mkpath(m_home.path() + "/pivora");
-        QFile settings(m_home.path() + "/pivora/userdefaults.conf");
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        const QJsonObject options {{"iosDevice", QJsonObject {{"enableHID", true}}},
-            {"androidDevice", QJsonObject {{"wiredHID", true}}}};
-        settings.write(QJsonDocument(QJsonObject {{"options", options}}).toJson());
-    }
+    std::unique_ptr<Phone> connectPhone(const PhoneSpec& spec) { return xphone::connectPhone(m_program.port, spec); }
 
 private slots:
     void initTestCase()
@@ -93,31 +75,17 @@ private slots:
             QSKIP("PIVORA_BIN_DIR is not set");
         if (QStandardPaths::findExecutable("xdotool").isEmpty())
             QSKIP("xdotool is not installed");
-        QVERIFY(m_home.isValid());
-        QVERIFY2(m_bus.isRunning(), "dbus-daemon did not start");
-        m_bluez = std::make_unique<bluezstandin::BluezStandIn>(m_bus.address().toStdString());
-        writeSettings();
-
-        m_api = std::make_unique<ApiServerProcess>();
-        QVERIFY2(m_api->start(), "pivora-api did not start");
-        QProcessEnvironment env;
-        env.insert("DBUS_SYSTEM_BUS_ADDRESS", m_bus.address());
-        m_app = std::make_unique<PivoraProcess>(m_home.path(), m_api->url(), env);
-        QVERIFY(m_app->start());
-        QTRY_VERIFY_WITH_TIMEOUT(m_app->logText().contains("Services started"), kWaitMs);
-        const QRegularExpressionMatch ports =
-            QRegularExpression("Receiver started on ports (\\d+)").match(m_app->logText());
-        QVERIFY2(ports.hasMatch(), "the receiver did not start");
-        m_port = ports.captured(1);
-        QVERIFY2(m_app->logText().contains("Bluetooth HID library libhidlink.so loaded"),
+        const QString failure = m_program.start();
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QVERIFY2(m_program.app->logText().contains("Bluetooth HID library libhidlink.so loaded"),
             "the HID library was not loaded");
     }
 
     void cleanupTestCase()
     {
-        if (m_app) {
-            m_app->process().terminate();
-            m_app->process().waitForFinished(kWaitMs);
+        if (m_program.app) {
+            m_program.app->process().terminate();
+            m_program.app->process().waitForFinished(kWaitMs);
         }
     }
 

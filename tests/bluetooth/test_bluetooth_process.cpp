@@ -2,11 +2,8 @@
 // real HID library, BlueZ's stand-in on a bus of the test's own as the system bus, a simulated
 // phone mirroring, and the stand-in's phone pairing and receiving the reports.
 
-#include "BluezStandIn.h"
 #include "HidReportText.h"
-#include "support/ApiServerProcess.h"
-#include "support/PivoraProcess.h"
-#include "support/PrivateSystemBus.h"
+#include "support/ControlledProgram.h"
 #include "support/XCastPhone.h"
 
 #include <QDateTime>
@@ -49,24 +46,10 @@ QStringList reportTexts(const StandInPhone& phone)
 class TestBluetoothProcess : public QObject {
     Q_OBJECT
 private:
-    QTemporaryDir m_home;
-    PrivateSystemBus m_bus;
-    std::unique_ptr<BluezStandIn> m_bluez;
-    std::unique_ptr<ApiServerProcess> m_api;
-    std::unique_ptr<PivoraProcess> m_app;
-    QString m_port;
+    ControlledProgram m_program;
 
-    QString log() const { return m_app->logText(); }
+    QString log() const { return m_program.log(); }
     int logged(const QString& message) const { return log().count("MSG : " + message); }
-
-    void writeSettings() const
-    {
-        QDir().mkpath(m_home.path() + "/pivora");
-        QFile settings(m_home.path() + "/pivora/userdefaults.conf");
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        const QJsonObject options { { "iosDevice", QJsonObject { { "enableHID", true } } } };
-        settings.write(QJsonDocument(QJsonObject { { "options", options } }).toJson());
-    }
 
 private slots:
     void initTestCase()
@@ -75,39 +58,27 @@ private slots:
             QSKIP("PIVORA_BIN_DIR is not set");
         if (QStandardPaths::findExecutable("xdotool").isEmpty())
             QSKIP("xdotool is not installed");
-        QVERIFY(m_home.isValid());
-        QVERIFY2(m_bus.isRunning(), "dbus-daemon did not start");
-        m_bluez = std::make_unique<BluezStandIn>(m_bus.address().toStdString());
-        writeSettings();
-        m_api = std::make_unique<ApiServerProcess>();
-        QVERIFY2(m_api->start(), "pivora-api did not start");
-        QProcessEnvironment env;
-        env.insert("DBUS_SYSTEM_BUS_ADDRESS", m_bus.address());
-        m_app = std::make_unique<PivoraProcess>(m_home.path(), m_api->url(), env);
-        QVERIFY(m_app->start());
-        QTRY_VERIFY_WITH_TIMEOUT(log().contains("Services started"), kWaitMs);
+        const QString failure = m_program.start();
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
         QTRY_VERIFY_WITH_TIMEOUT(log().contains("Bluetooth control is supported"), kWaitMs);
-        const QRegularExpressionMatch ports = QRegularExpression("Receiver started on ports (\\d+)").match(log());
-        QVERIFY2(ports.hasMatch(), "the receiver did not start");
-        m_port = ports.captured(1);
     }
 
     void cleanupTestCase()
     {
-        if (m_app) {
-            m_app->process().terminate();
-            QVERIFY(m_app->process().waitForFinished(kWaitMs));
-            QCOMPARE(m_app->process().exitStatus(), QProcess::NormalExit);
+        if (m_program.app) {
+            m_program.app->process().terminate();
+            QVERIFY(m_program.app->process().waitForFinished(kWaitMs));
+            QCOMPARE(m_program.app->process().exitStatus(), QProcess::NormalExit);
         }
         // Stopping unregisters what the program registered.
-        if (m_bluez)
-            QVERIFY(m_bluez->waitForNoService(kStandInWait));
+        if (m_program.bluez)
+            QVERIFY(m_program.bluez->waitForNoService(kStandInWait));
     }
 
     void guideLinkAndEveryInput()
     {
-        StandInPhone& bluetooth = m_bluez->addPhone("iphone14", "F0:99:B6:12:34:56");
-        auto phone = connectPhone(m_port, { "iphone14", 1, QSize(390, 844), "iPhone13,2", "14.2.1" });
+        StandInPhone& bluetooth = m_program.bluez->addPhone("iphone14", "F0:99:B6:12:34:56");
+        auto phone = connectPhone(m_program.port, { "iphone14", 1, QSize(390, 844), "iPhone13,2", "14.2.1" });
         QVERIFY2(phone, "the phone's window did not show");
 
         // The guide names this computer as the phone lists it.
@@ -115,8 +86,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(log().contains("Bluetooth pairing guide shown for iphone14; this computer is listed as \""
                                      + listedAs + "\""), kWaitMs);
         QVERIFY(!xdotool({ "search", "--onlyvisible", "--name", "^Connect Bluetooth$" }).isEmpty());
-        QVERIFY(m_bluez->waitForService(kStandInWait));
-        QCOMPARE(QString::fromStdString(m_bluez->advertisement()->localName.value_or("")), QSysInfo::machineHostName());
+        QVERIFY(m_program.bluez->waitForService(kStandInWait));
+        QCOMPARE(QString::fromStdString(m_program.bluez->advertisement()->localName.value_or("")), QSysInfo::machineHostName());
         screenshot("guide-waiting");
 
         // The phone pairs and subscribes under its name; the guide reports it and closes 2 s later.
@@ -183,18 +154,18 @@ private slots:
 
     void twoPhonesWithOneNameComeAndGo()
     {
-        StandInPhone& first = m_bluez->addPhone("twin", "11:11:11:11:11:11");
-        StandInPhone& second = m_bluez->addPhone("twin", "22:22:22:22:22:22");
+        StandInPhone& first = m_program.bluez->addPhone("twin", "11:11:11:11:11:11");
+        StandInPhone& second = m_program.bluez->addPhone("twin", "22:22:22:22:22:22");
         const PhoneSpec a { "twin", 1, QSize(390, 844), "iPhone14,5", "17.1", "twin-a" };
         const PhoneSpec b { "twin", 1, QSize(390, 844), "iPhone14,5", "17.1", "twin-b" };
         for (int round = 0; round < 2; ++round) {
             const int before = logged("Phone disconnected: channel twin-b");
-            auto castA = std::make_unique<Phone>(m_port, a);
+            auto castA = std::make_unique<Phone>(m_program.port, a);
             QTRY_VERIFY_WITH_TIMEOUT(logged("Bluetooth pairing guide shown for twin") == 2 * round + 1, kWaitMs);
-            auto castB = std::make_unique<Phone>(m_port, b);
+            auto castB = std::make_unique<Phone>(m_program.port, b);
             QTRY_VERIFY_WITH_TIMEOUT(logged("Bluetooth pairing guide shown for twin") == 2 * round + 2, kWaitMs);
             // Each phone takes one of the two devices of that name, whichever pairs first.
-            QVERIFY(m_bluez->waitForService(kStandInWait));
+            QVERIFY(m_program.bluez->waitForService(kStandInWait));
             StandInPhone& pairsFirst = round == 0 ? first : second;
             StandInPhone& pairsSecond = round == 0 ? second : first;
             QVERIFY(pairsFirst.connectAsHidHost());
@@ -220,7 +191,7 @@ private slots:
                 pairsSecond.disconnect();
             }
             QTRY_VERIFY_WITH_TIMEOUT(logged("Phone disconnected: channel twin-b") == before + 1, kWaitMs);
-            QCOMPARE(m_app->process().state(), QProcess::Running);
+            QCOMPARE(m_program.app->process().state(), QProcess::Running);
         }
     }
 

@@ -558,6 +558,41 @@ private slots:
             QVERIFY(phone.notifications().empty());
     }
 
+    void systemBusGoingAway()
+    {
+        PrivateSystemBus bus;
+        QVERIFY(bus.isRunning());
+        qputenv("DBUS_SYSTEM_BUS_ADDRESS", bus.address().toUtf8());
+        auto bluez = std::make_unique<BluezStandIn>(bus.address().toStdString());
+        StandInPhone& phone = bluez->addPhone("Ann", "A4:83:E7:0B:12:9C");
+        QVERIFY(startService());
+        QVERIFY(bluez->waitForService(kWait));
+        m_lib->setPhoneInfo("Ann", "1");
+        QVERIFY(phone.connectAsHidHost());
+        QVERIFY(waitForLinks(2));
+        m_lib->setSubscribedClient("Ann");
+        m_links.clear();
+
+        // The bus ends under a running service: the phone is reported gone, nothing is sent,
+        // stopping ends, and nothing can start on the dead bus.
+        bus.stop();
+        QVERIFY(waitForLinks(1));
+        for (const Link& link : m_links.all())
+            QVERIFY(!link.connected);
+        m_lib->mouseSend(0, 1, 0, 0);
+        m_lib->stopService();
+        QVERIFY(!m_lib->startService());
+        bluez.reset();
+
+        // Initialised again on a new bus, the service starts there.
+        PrivateSystemBus next;
+        QVERIFY(next.isRunning());
+        qputenv("DBUS_SYSTEM_BUS_ADDRESS", next.address().toUtf8());
+        BluezStandIn nextBluez(next.address().toStdString());
+        QVERIFY(startService());
+        QVERIFY(nextBluez.waitForService(kWait));
+    }
+
     void badArgumentsAndManyThreads()
     {
         BluezStandIn bluez(m_bus.address().toStdString());

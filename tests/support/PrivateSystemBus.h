@@ -40,7 +40,10 @@ public:
         }
         m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
     }
-    ~PrivateSystemBus()
+    ~PrivateSystemBus() { stop(); }
+
+    // The bus daemon ends, as when the system's bus restarts.
+    void stop()
     {
         if (m_daemon.state() == QProcess::NotRunning)
             return;

@@ -115,12 +115,18 @@ BluezStandIn::BluezStandIn(const std::string& busAddress, AdapterOptions options
         "arg0='org.bluez.GattCharacteristic1'",
         [this](sdbus::Message& message) { onValueChanged(message); });
     m_connection->requestName("org.bluez");
-    m_connection->enterEventLoopAsync();
+    m_eventThread = std::thread([this] {
+        try {
+            m_connection->enterEventLoop();
+        } catch (const sdbus::Error&) {
+        }
+    });
 }
 
 BluezStandIn::~BluezStandIn()
 {
     m_connection->leaveEventLoop();
+    m_eventThread.join();
     m_ownerWatch.reset();
     m_valueWatch.reset();
     for (auto& phone : m_phones)

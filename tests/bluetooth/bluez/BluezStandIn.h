@@ -14,6 +14,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace bluezstandin {
@@ -171,6 +172,8 @@ private:
     void forgetSubscriptions();
 
     std::unique_ptr<sdbus::IConnection> m_connection;
+    // Runs the bus's events; ends quietly when the bus goes away.
+    std::thread m_eventThread;
     std::unique_ptr<sdbus::IObject> m_root;
     std::unique_ptr<sdbus::IObject> m_adapter;
     sdbus::Slot m_ownerWatch;
