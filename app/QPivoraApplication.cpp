@@ -16,11 +16,13 @@
 #include "scairplay/QPVAirPlayService.h"
 #include "ui/QEAlertDialog.h"
 #include "ui/QELabel.h"
+#include "ui/QMainDialog.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QHostInfo>
+#include <QIcon>
 #include <QJsonDocument>
 #include <QNetworkAccessManager>
 #include <QSettings>
@@ -47,6 +49,8 @@ QPivoraApplication::QPivoraApplication(int& argc, char** argv)
 {
     Q_INIT_RESOURCE(resources);
     Q_INIT_RESOURCE(lang);
+    Q_INIT_RESOURCE(guideart);
+    setWindowIcon(QIcon(QStringLiteral(":/asset/pivora.svg")));
     setApplicationVersion(QStringLiteral(PIVORA_VERSION));
     // The Bluetooth link report crosses threads with this argument type.
     qRegisterMetaType<uint64_t>("uint64_t");
@@ -141,7 +145,7 @@ void QPivoraApplication::launch()
 int QPivoraApplication::showAlert(const QString& title, const QString& detail, int mode, QWidget* parent)
 {
     qInfo("Alert: %s: %s", qPrintable(title), qPrintable(detail));
-    QEAlertDialog* alert = QEAlertDialog::create(parent, title, detail, mode);
+    QEAlertDialog* alert = QEAlertDialog::create(parent ? parent : alertParent(), title, detail, mode);
     const int result = alert->exec();
     delete alert;
     return result;
@@ -183,13 +187,7 @@ void QPivoraApplication::didApiCheckVersion(int result, QJsonObject* resObject)
 
 void QPivoraApplication::offerUpdate(const QJsonObject& data, const QString& serverVersion, int forceUpdate)
 {
-    QString address = data.value("url").toString();
-    const int dot = address.lastIndexOf('.');
-    if (dot >= 0)
-        address.truncate(dot);
-    const QString productType = QSysInfo::productType();
-    address += QStringLiteral("-x64");
-    address += (productType == "macos" || productType == "osx") ? QStringLiteral(".dmg") : QStringLiteral(".exe");
+    const QString address = updateAddress(data.value("url").toString(), QSysInfo::productType());
 
     QString detail;
     if (forceUpdate != 0)
@@ -204,6 +202,22 @@ void QPivoraApplication::offerUpdate(const QJsonObject& data, const QString& ser
     if (alert->exec() == QDialog::Accepted)
         QDesktopServices::openUrl(QUrl(address));
     delete alert;
+}
+
+QString QPivoraApplication::updateAddress(const QString& url, const QString& productType)
+{
+    const bool mac = productType == QLatin1String("macos") || productType == QLatin1String("osx");
+    // Elsewhere the service's address is the download page itself; an installer name built
+    // from it would not exist.
+    if (!mac && productType != QLatin1String("windows"))
+        return url;
+    QString address = url;
+    const int dot = address.lastIndexOf('.');
+    if (dot >= 0)
+        address.truncate(dot);
+    address += QStringLiteral("-x64");
+    address += mac ? QStringLiteral(".dmg") : QStringLiteral(".exe");
+    return address;
 }
 
 void QPivoraApplication::startServices()
@@ -299,12 +313,15 @@ void QPivoraApplication::createDriverWindow()
 QWidget* QPivoraApplication::alertParent() const
 {
     // Alerts belong to the main window once it exists.
-    return nullptr;
+    return m_mainWindow;
 }
 
 void QPivoraApplication::createMainWindow()
 {
-    // The main window is created here, without parent, shown normally and activated.
+    m_mainWindow = new QMainDialog();
+    m_mainWindow->showNormal();
+    m_mainWindow->raise();
+    m_mainWindow->activateWindow();
 }
 
 // --- Options
@@ -528,11 +545,24 @@ void QPivoraApplication::airplayServiceDidFindNewChannel(QPVAirPlayClient* clien
     client->createDeviceSession();
     if (PVDevice* session = client->deviceSession())
         emit session->volumeMuteChanged(false);
-    if (m_airplayService->channelCount() == 1) {
+    // Two phones that connect together are both listed before either event is handled here, so
+    // "the first phone" is the only one with a session, not the only listed channel.
+    if (phonesWithSession() == 1) {
         if (m_btService)
             m_btService->start();
-        // The main window is minimised here unless the multi-device center is open.
+        if (m_mainWindow && !m_mainWindow->isMinimized() && !isMultiDeviceCenterOpen()) {
+            qInfo("Home screen minimized: a phone connected");
+            m_mainWindow->showMinimized();
+        }
     }
+}
+
+int QPivoraApplication::phonesWithSession() const
+{
+    int count = 0;
+    for (int i = 0; QPVAirPlayClient* client = m_airplayService->clientAt(i); ++i)
+        count += client->deviceSession() ? 1 : 0;
+    return count;
 }
 
 void QPivoraApplication::airplayServiceDidStopChannel(QPVAirPlayClient* client)
@@ -545,7 +575,10 @@ void QPivoraApplication::airplayServiceDidStopChannel(QPVAirPlayClient* client)
     if (m_airplayService->channelCount() == 0) {
         if (m_btService)
             m_btService->stop();
-        // A minimised main window is shown again here unless the multi-device center is open.
+        if (m_mainWindow && m_mainWindow->isMinimized() && !isMultiDeviceCenterOpen()) {
+            qInfo("Home screen shown again: no phone is connected");
+            m_mainWindow->showNormal();
+        }
     }
 }
 
@@ -629,8 +662,13 @@ PVDevice* QPivoraApplication::sessionAwaitingLink(const QString& phoneName) cons
 
 void QPivoraApplication::closeWindows()
 {
-    // The main window is closed and deleted here; the driver window waits for its job thread
-    // (at most 60 s) and is destroyed.
+    if (m_mainWindow) {
+        m_mainWindow->closeForShutdown();
+        // Its destruction lets every phone go.
+        delete m_mainWindow;
+        m_mainWindow = nullptr;
+    }
+    // The driver window waits for its job thread (at most 60 s) and is destroyed here.
 }
 
 void QPivoraApplication::tearDown()

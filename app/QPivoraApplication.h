@@ -69,6 +69,9 @@ public:
     // The translation file for a language code, and the code that is actually applied
     // (unknown codes fall back to "en-us").
     static QString translationFile(const QString& code, QString* appliedCode = nullptr);
+    // Where the update offer sends the user for the service's "url": the installer beside it on
+    // Windows and macOS, the address itself elsewhere.
+    static QString updateAddress(const QString& url, const QString& productType);
     // The programs that must not run beside this one.
     static QStringList conflictingPrograms();
 
@@ -124,6 +127,7 @@ private:
     void closeWindows();
     void tearDown();
     bool isListedClient(QPVAirPlayClient* client) const;
+    int phonesWithSession() const;
 
     // Declaration order is the order of ownership the rest of the program expects.
     CWDIDlg* m_driverWindow = nullptr;

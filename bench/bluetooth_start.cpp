@@ -4,10 +4,11 @@
 // answers. See README.md.
 #include "BluezStandIn.h"
 #include "bluetooth/SCBluetoothService.h"
-#include "support/PrivateSystemBus.h"
+#include "support/PrivateBus.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <sdbus-c++/sdbus-c++.h>
@@ -75,12 +76,13 @@ int main(int argc, char** argv)
     const std::string library = HIDLINK_PATH;
     QTextStream out(stdout);
 
-    PrivateSystemBus bus;
-    if (!bus.isRunning()) {
+    PrivateBus bus;
+    QTemporaryDir noBus;
+    if (!bus.start() || !noBus.isValid()) {
         out << "dbus-daemon did not start\n";
         return 1;
     }
-    qputenv("DBUS_SYSTEM_BUS_ADDRESS", bus.deadAddress().toUtf8());
+    qputenv("DBUS_SYSTEM_BUS_ADDRESS", ("unix:path=" + noBus.filePath("none")).toUtf8());
     report(out, "no HID library:", "/nonexistent/libhidlink.so", runs);
     report(out, "library, no system bus:", library, runs);
 

@@ -91,6 +91,8 @@ bool DeviceRecording::readRecordSettings()
         reportRecordError(Recorder::SavePathError);
         return false;
     }
+    if (!prepareSaveFolder(folder))
+        return false;
     m_recordFileName = newRecordFileName(folder, QDateTime::currentDateTime());
     return true;
 }
@@ -100,6 +102,25 @@ QString DeviceRecording::newRecordFileName(const QString& savePath, const QDateT
     return QDir(savePath).absoluteFilePath(QStringLiteral("Pivora_")
                                            + now.toString(QStringLiteral("yyyyMMdd_hhmmss"))
                                            + QStringLiteral(".mp4"));
+}
+
+bool DeviceRecording::ensureSaveFolder(const QString& folder)
+{
+    if (QFileInfo(folder).isDir())
+        return true;
+    if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir())
+        return false;
+    qInfo("Created the save folder %s", qUtf8Printable(folder));
+    return true;
+}
+
+bool DeviceRecording::prepareSaveFolder(const QString& folder)
+{
+    if (ensureSaveFolder(folder))
+        return true;
+    qWarning("The save folder %s cannot be created", qUtf8Printable(folder));
+    showAlert(tr("The save folder cannot be created:\n%1\nPlease choose another folder in the settings.").arg(folder));
+    return false;
 }
 
 QString DeviceRecording::nextFreeFileName(const QString& name)
@@ -215,6 +236,11 @@ void DeviceRecording::showError(int code)
     if (message.isEmpty())
         return;
     qWarning("Recording error %d: %s", code, qUtf8Printable(message));
+    showAlert(message);
+}
+
+void DeviceRecording::showAlert(const QString& message)
+{
     if (m_hooks.showAlert)
         m_hooks.showAlert(QString::fromLatin1(kErrorTitle), message);
     else
@@ -260,6 +286,8 @@ bool DeviceRecording::screenshot(const AVFrame* frame, const QRectF& crop, int r
         }
         return false;
     }
+    if (!prepareSaveFolder(folder))
+        return false;
     if (Screenshot::save(frame, crop, rotation, folder, QDateTime::currentDateTime()).isEmpty())
         return false;
     if (m_hooks.showToast)

@@ -74,10 +74,15 @@ public:
     static QString newRecordFileName(const QString& savePath, const QDateTime& now);
     // name itself when free, else base name + "_1", "_2" … + suffix, the first that is free.
     static QString nextFreeFileName(const QString& name);
+    // Creates the save folder when it is missing (the default Movies folder often is on a fresh
+    // account). False when it does not exist and cannot be made.
+    static bool ensureSaveFolder(const QString& folder);
 
 private:
     void onRecorderError(int code);
     void showError(int code);
+    void showAlert(const QString& message);
+    bool prepareSaveFolder(const QString& folder);
     bool failStart(Recorder* recorder, int code);
     bool readRecordSettings();
     QString savePath() const;

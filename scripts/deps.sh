@@ -10,7 +10,8 @@ PACKAGES=(
   xvfb xauth x11-utils xdotool libgl1-mesa-dri libglx-mesa0 mesa-utils
   clang libclang-rt-dev ccache
   libsdbus-c++-dev  # libhidlink talks to BlueZ over D-Bus
-  dbus-daemon  # the tests' private bus for BlueZ's stand-in
+  # home screen: X11 window property, guide pictures (QR code, Chinese labels), desktop tests
+  libqt5x11extras5-dev libxcb1-dev libqrencode-dev fonts-wqy-microhei openbox dbus-daemon
 )
 
 missing=()

@@ -3,6 +3,7 @@
 #include "ui_QEAlertDialog.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QLayout>
 #include <QPointer>
@@ -87,6 +88,16 @@ void QEAlertDialog::setMode(int mode)
         m_ui->btnAccept->setVisible(true);
         m_ui->btnCancel->setVisible(true);
     }
+}
+
+QCheckBox *QEAlertDialog::addCheckBox(const QString &text)
+{
+    auto *box = new QCheckBox(text, m_ui->contentArea);
+    box->setObjectName(QStringLiteral("checkBox"));
+    m_ui->layoutContent->addWidget(box, 0, Qt::AlignHCenter);
+    QWidget::setTabOrder(box, m_ui->btnCancel);
+    QWidget::setTabOrder(m_ui->btnCancel, m_ui->btnAccept);
+    return box;
 }
 
 QPushButton *QEAlertDialog::acceptButton() const

@@ -9,6 +9,7 @@
 namespace Ui {
 class QEAlertDialog;
 }
+class QCheckBox;
 class QLabel;
 class QPushButton;
 
@@ -38,6 +39,10 @@ public:
     void setAcceptText(const QString &text);
     void setCancelText(const QString &text);
     void setMode(int mode);
+
+    // A check box under the detail text (such as "remember my choice"); the dialog owns it.
+    // In the Tab order it comes before the buttons.
+    QCheckBox *addCheckBox(const QString &text);
 
     QPushButton *acceptButton() const;
     QPushButton *cancelButton() const;

@@ -6,10 +6,19 @@
 #include <QRectF>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
+// A notice must never take input: as a popup it grabbed the keyboard and mouse, so a shortcut
+// pressed right after a screenshot was lost and a click on the phone only closed the notice.
+// A tooltip-type window is left alone by the window manager, is never activated, and passes
+// clicks through to the window under it.
 QEToast::QEToast(QWidget *parent)
-    : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint)
+    : QWidget(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput
+                          | Qt::WindowDoesNotAcceptFocus)
 {
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(kWidth, kHeight);
 
@@ -56,11 +65,22 @@ void QEToast::setVisible(bool visible)
         if (!m_animation)
             prepareFirstShow();
         QWidget::setVisible(true);
+        passInputThrough();
         fadeIn();
     } else if (m_animation && isVisible()) {
         fadeOut();
     } else {
         QWidget::setVisible(false);
+    }
+}
+
+// The native window a translucent widget is shown in is made anew at its first show, and the
+// new one does not get the empty input region of the old; setting the flag again applies it.
+void QEToast::passInputThrough()
+{
+    if (QWindow *window = windowHandle()) {
+        window->setFlag(Qt::WindowTransparentForInput, false);
+        window->setFlag(Qt::WindowTransparentForInput, true);
     }
 }
 

@@ -34,6 +34,7 @@ signals:
 
 private:
     void prepareFirstShow();
+    void passInputThrough();
     void fadeIn();
     void fadeOut();
     void didShowFinished();

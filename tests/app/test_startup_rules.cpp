@@ -95,6 +95,29 @@ private slots:
         QCOMPARE(translated.isEmpty() ? QString("Alert") : translated, alert);
     }
 
+    void updateAddress_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("productType");
+        QTest::addColumn<QString>("address");
+        const QString page = "https://www.pivora.app/download/Pivora.exe";
+        QTest::newRow("windows installer") << page << "windows" << "https://www.pivora.app/download/Pivora-x64.exe";
+        QTest::newRow("macos image") << page << "macos" << "https://www.pivora.app/download/Pivora-x64.dmg";
+        QTest::newRow("old macos name") << "https://x.example/get/Pivora.zip" << "osx" << "https://x.example/get/Pivora-x64.dmg";
+        // Elsewhere the service's address is opened as it is: no installer name is made up.
+        QTest::newRow("debian") << page << "debian" << page;
+        QTest::newRow("other linux, download page") << "https://www.pivora.app/download/linux" << "fedora"
+                                                    << "https://www.pivora.app/download/linux";
+        QTest::newRow("empty") << "" << "debian" << "";
+    }
+    void updateAddress()
+    {
+        QFETCH(QString, url);
+        QFETCH(QString, productType);
+        QFETCH(QString, address);
+        QCOMPARE(QPivoraApplication::updateAddress(url, productType), address);
+    }
+
     void lastUserSurvivesSettingsFile_data()
     {
         QTest::addColumn<QString>("key");

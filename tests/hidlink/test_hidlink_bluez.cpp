@@ -4,9 +4,10 @@
 #include "BluezStandIn.h"
 #include "hidlink/HidReports.h"
 #include "hidlink/hidlink.h"
-#include "support/PrivateSystemBus.h"
+#include "support/PrivateBus.h"
 
 #include <QSysInfo>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <atomic>
@@ -140,7 +141,9 @@ bool contains(const std::vector<std::string>& calls, const std::string& call)
 class TestHidlinkBluez : public QObject {
     Q_OBJECT
 private:
-    PrivateSystemBus m_bus;
+    PrivateBus m_bus;
+    // An address of a folder of the test's own where no bus listens.
+    QTemporaryDir m_noBus;
     std::unique_ptr<Hidlink> m_lib;
     Links m_links;
 
@@ -163,7 +166,7 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY2(m_bus.isRunning(), "dbus-daemon did not start");
+        QVERIFY2(m_bus.start(), "dbus-daemon did not start");
         qputenv("DBUS_SYSTEM_BUS_ADDRESS", m_bus.address().toUtf8());
     }
     void init()
@@ -213,7 +216,7 @@ private slots:
         QFETCH(bool, bluez);
         QFETCH(AdapterOptions, adapter);
         QFETCH(bool, supported);
-        qputenv("DBUS_SYSTEM_BUS_ADDRESS", (bus == "dead" ? m_bus.deadAddress() : m_bus.address()).toUtf8());
+        qputenv("DBUS_SYSTEM_BUS_ADDRESS", (bus == "dead" ? "unix:path=" + m_noBus.filePath("none") : m_bus.address()).toUtf8());
         std::unique_ptr<BluezStandIn> standIn;
         if (bluez)
             standIn = std::make_unique<BluezStandIn>(m_bus.address().toStdString(), adapter);
@@ -560,8 +563,8 @@ private slots:
 
     void systemBusGoingAway()
     {
-        PrivateSystemBus bus;
-        QVERIFY(bus.isRunning());
+        PrivateBus bus;
+        QVERIFY(bus.start());
         qputenv("DBUS_SYSTEM_BUS_ADDRESS", bus.address().toUtf8());
         auto bluez = std::make_unique<BluezStandIn>(bus.address().toStdString());
         StandInPhone& phone = bluez->addPhone("Ann", "A4:83:E7:0B:12:9C");
@@ -585,8 +588,8 @@ private slots:
         bluez.reset();
 
         // Initialised again on a new bus, the service starts there.
-        PrivateSystemBus next;
-        QVERIFY(next.isRunning());
+        PrivateBus next;
+        QVERIFY(next.start());
         qputenv("DBUS_SYSTEM_BUS_ADDRESS", next.address().toUtf8());
         BluezStandIn nextBluez(next.address().toStdString());
         QVERIFY(startService());

@@ -72,6 +72,7 @@ private slots:
     void recordFailureUnchecksTheButton_data();
     void recordFailureUnchecksTheButton();
     void screenshotIsCutAndTurnedAsShown();
+    void missingSaveFolderIsCreated();
 
 private:
     void play(const DeviceTestStream& stream);
@@ -210,7 +211,10 @@ void TestDeviceRecord::recordFailureUnchecksTheButton_data()
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("message");
     QTest::newRow("read-only folder") << "readonly" << "Writing file error.";
-    QTest::newRow("missing folder") << "missing/deeper" << "Writing file error.";
+    // A file where a folder should be: the folder can never be made.
+    QTest::newRow("folder cannot be created")
+        << "blocked/deeper"
+        << "The save folder cannot be created:\n%1\nPlease choose another folder in the settings.";
     QTest::newRow("no save folder") << "" << "Please config save path in options.";
 }
 
@@ -228,6 +232,11 @@ void TestDeviceRecord::recordFailureUnchecksTheButton()
             probe.remove();
             QSKIP("this user can write into read-only folders");
         }
+    }
+    if (folder == "blocked/deeper") {
+        QFile blocker(base.filePath("blocked"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        message = message.arg(path);
     }
     setRecordOption("savePath", path);
     settle();
@@ -268,6 +277,31 @@ void TestDeviceRecord::screenshotIsCutAndTurnedAsShown()
     for (QEToast* toast : m_window->findChildren<QEToast*>())
         toasted |= toast->text() == "Screenshot is saved successfully!";
     QVERIFY(toasted);
+}
+
+// A fresh account has no Movies folder: the first recording and the first screenshot make it.
+void TestDeviceRecord::missingSaveFolderIsCreated()
+{
+    QTemporaryDir base;
+    const QString recordings = base.filePath("home/Movies");
+    setRecordOption("savePath", recordings);
+    settle();
+    QPushButton* record = button("btnRecord");
+    record->click();
+    QVERIFY(record->isChecked());
+    QVERIFY(m_session->isRecording());
+    QVERIFY(QFileInfo(recordings).isDir());
+    sendFrames(m_stream);
+    settle();
+    record->click();
+    QVERIFY(!m_session->isRecording());
+    QCOMPARE(QDir(recordings).entryList({"Pivora_*.mp4"}, QDir::Files).size(), 1);
+
+    const QString shots = base.filePath("other/Screenshots");
+    setRecordOption("savePath", shots);
+    QTRY_COMPARE_WITH_TIMEOUT(m_window->frameSize(), QSize(160, 96), kWaitMs);
+    button("btnCapture")->click();
+    QCOMPARE(QDir(shots).entryList({"Pivora_Screenshot*.png"}, QDir::Files).size(), 1);
 }
 
 int main(int argc, char** argv)

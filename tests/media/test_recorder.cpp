@@ -297,20 +297,27 @@ private slots:
         QTest::addColumn<QString>("savePath");   // relative to a private folder; "-" for empty
         QTest::addColumn<qint64>("freeBytes");
         QTest::addColumn<int>("code");
-        QTest::newRow("short of space") << "." << qint64(300) * 1024 * 1024 << int(Recorder::StorageError);
-        QTest::newRow("folder gone") << "gone" << kPlentyOfSpace << int(Recorder::WriteError);
-        QTest::newRow("read-only folder") << "locked" << kPlentyOfSpace << int(Recorder::WriteError);
-        QTest::newRow("no save folder") << "-" << kPlentyOfSpace << int(Recorder::SavePathError);
+        QTest::addColumn<QString>("alert");   // empty: the message of the code
+        QTest::newRow("short of space") << "." << qint64(300) * 1024 * 1024 << int(Recorder::StorageError) << "";
+        // A missing folder is made; one under a file never can be.
+        QTest::newRow("folder cannot be made")
+            << "/dev/null/gone" << kPlentyOfSpace << int(Recorder::SavePathError)
+            << "The save folder cannot be created:\n/dev/null/gone\nPlease choose another folder in the settings.";
+        QTest::newRow("read-only folder") << "locked" << kPlentyOfSpace << int(Recorder::WriteError) << "";
+        QTest::newRow("no save folder") << "-" << kPlentyOfSpace << int(Recorder::SavePathError) << "";
     }
     void failuresAreReported()
     {
         QFETCH(QString, savePath);
         QFETCH(qint64, freeBytes);
         QFETCH(int, code);
+        QFETCH(QString, alert);
         QTemporaryDir folder;
         QDir(folder.path()).mkdir("locked");
         QFile::setPermissions(folder.filePath("locked"), QFile::ReadOwner | QFile::ExeOwner);
-        QString target = savePath == "-" ? QString() : folder.filePath(savePath);
+        QString target = savePath == "-" ? QString()
+            : QDir::isAbsolutePath(savePath) ? savePath
+                                            : folder.filePath(savePath);
         if (savePath == "locked" && QFile(folder.filePath("locked/probe")).open(QIODevice::WriteOnly)) {
             // The superuser writes into read-only folders; sysfs refuses new files even to it.
             QFile::remove(folder.filePath("locked/probe"));
@@ -326,7 +333,8 @@ private slots:
         QVERIFY(!started);
         QVERIFY(!device->recording.isRecording());
         QCOMPARE(device->recording.lastError(), code);
-        QCOMPARE(device->alerts, QStringList{"Recording error: " + Recorder::errorMessage(code)});
+        QCOMPARE(device->alerts,
+            QStringList{"Recording error: " + (alert.isEmpty() ? Recorder::errorMessage(code) : alert)});
         QVERIFY(device->recording.recordFileName().isEmpty());
         QCOMPARE(filesIn(folder.path()), QStringList{});
         QCOMPARE(filesIn(folder.filePath("locked")), QStringList{});

@@ -1,6 +1,8 @@
 #pragma once
 // Starts the real local web service (tools/pivora-api) on a free loopback port for a test.
 
+#include "support/StopProcess.h"
+
 #include <QProcess>
 #include <QRegularExpression>
 #include <QString>
@@ -36,15 +38,7 @@ public:
         }
     }
 
-    void stop()
-    {
-        if (m_process.state() == QProcess::NotRunning)
-            return;
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000))
-            m_process.kill();
-        m_process.waitForFinished(5000);
-    }
+    void stop() { stopProcess(m_process); }
 
     QString url() const { return m_url; }
 

@@ -5,7 +5,7 @@
 #include "BluezStandIn.h"
 #include "support/ApiServerProcess.h"
 #include "support/PivoraProcess.h"
-#include "support/PrivateSystemBus.h"
+#include "support/PrivateBus.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,14 +20,14 @@
 class ControlledProgram {
     // First, so that it goes last: the program and the stand-in leave the bus before it ends.
     QTemporaryDir m_home;
-    PrivateSystemBus m_bus;
+    PrivateBus m_bus;
     ApiServerProcess m_api;
 
 public:
     // Empty when everything runs, else what did not.
     QString start()
     {
-        if (!m_home.isValid() || !m_bus.isRunning())
+        if (!m_home.isValid() || !m_bus.start())
             return "no private folder or bus";
         bluez = std::make_unique<bluezstandin::BluezStandIn>(m_bus.address().toStdString());
         if (!writeSettings())

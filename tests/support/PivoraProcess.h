@@ -17,6 +17,9 @@ public:
         env.insert("XDG_DATA_HOME", dataHome);
         env.insert("PIVORA_API_URL", apiUrl);
         env.insert("QT_QPA_PLATFORM", "xcb");
+        // The home screen asks the system bus for the Wi-Fi name; a test's program never reaches
+        // the machine's own bus (a test may hand it a private one).
+        env.insert("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + dataHome + "/no-system-bus");
         env.insert(extra);
         m_process.setProcessEnvironment(env);
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);

@@ -120,13 +120,20 @@ private:
 };
 
 // Software decoding shows a tip over each new phone's window; a user closes it with Escape.
+// The home screen (1100 × 620) has the same title; the tip is the topmost other one (search
+// lists top-level windows bottom to top).
 inline bool dismissDecodingTip()
 {
     QString tip;
     QElapsedTimer waited;
     waited.start();
     while (tip.isEmpty() && waited.elapsed() < 10000) {
-        tip = xdotool({"search", "--onlyvisible", "--name", "^Pivora$"}).section('\n', 0, 0);
+        const QStringList found =
+            xdotool({"search", "--onlyvisible", "--name", "^Pivora$"}).split('\n', Qt::SkipEmptyParts);
+        for (const QString& window : found) {
+            if (!xdotool({"getwindowgeometry", window}).contains("Geometry: 1100x620"))
+                tip = window;
+        }
         if (tip.isEmpty())
             QTest::qWait(200);
     }

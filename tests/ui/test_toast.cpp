@@ -1,6 +1,8 @@
 #include "ui/QEToast.h"
 
+#include <QKeySequence>
 #include <QLabel>
+#include <QProcess>
 #include <QPointer>
 #include <QPropertyAnimation>
 #include <QScreen>
@@ -14,6 +16,28 @@ constexpr int kLifeTimeout = 20000;
 QPropertyAnimation *animationOf(QEToast *toast)
 {
     return toast->findChild<QPropertyAnimation *>();
+}
+
+// A window that notes the keys (without the bare modifiers) and presses that reach it.
+class InputWindow : public QWidget {
+public:
+    QStringList seen;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->key() != Qt::Key_Alt && event->key() != Qt::Key_Shift && event->key() != Qt::Key_Control)
+            seen << QKeySequence(int(event->modifiers()) | event->key()).toString();
+    }
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        seen << QStringLiteral("press %1,%2").arg(event->pos().x()).arg(event->pos().y());
+    }
+};
+
+void xdotool(const QStringList &args)
+{
+    QProcess::execute(QStringLiteral("xdotool"), args);
 }
 }  // namespace
 
@@ -58,9 +82,41 @@ private slots:
         QCOMPARE(toast->pos(), expected);
         QCOMPARE(toast->size(), QSize(260, 56));
         QVERIFY(toast->windowFlags() & Qt::FramelessWindowHint);
-        QCOMPARE(toast->windowType(), Qt::Popup);
+        // Never a popup: a notice must not take the keyboard or the mouse.
+        QCOMPARE(toast->windowType(), Qt::ToolTip);
+        QVERIFY(toast->windowFlags() & Qt::WindowTransparentForInput);
         QVERIFY(toast->testAttribute(Qt::WA_TranslucentBackground));
         QCOMPARE(toast->findChild<QLabel *>()->text(), QStringLiteral("Screenshot is saved successfully!"));
+    }
+
+    // Real X input right after a notice appears (as after a screenshot shortcut): the key and a
+    // click on the notice itself reach the window under it, and the notice stays.
+    void inputReachesTheWindowUnderTheToast()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+            QSKIP("xdotool is not installed");
+        InputWindow window;
+        window.setGeometry(300, 200, 600, 400);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.activateWindow();
+        QTRY_VERIFY(window.isActiveWindow());
+
+        QPointer<QEToast> toast = QEToast::showText(&window, QStringLiteral("Screenshot is saved successfully!"));
+        QVERIFY(toast->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(toast.data()));
+        const QPoint onToast = toast->geometry().center();
+        QVERIFY(window.geometry().contains(onToast));
+
+        xdotool({"key", "alt+1"});
+        xdotool({"mousemove", "--sync", QString::number(onToast.x()), QString::number(onToast.y())});
+        xdotool({"click", "1"});
+        const QPoint local = window.mapFromGlobal(onToast);
+        QTRY_COMPARE(window.seen, QStringList({"Alt+1", QStringLiteral("press %1,%2").arg(local.x()).arg(local.y())}));
+        QVERIFY(toast);
+        QVERIFY(toast->isVisible());
+        QVERIFY(window.isActiveWindow());
+        QTRY_VERIFY_WITH_TIMEOUT(toast.isNull(), kLifeTimeout);
     }
 
     void fadesInHoldsFadesOutAndDeletes()

@@ -1,0 +1,11 @@
+#pragma once
+// Each widget class has its style sheet compiled in as ":/skin/<class name>.css".
+
+class QWidget;
+
+namespace PVSkin {
+
+// Applies the widget's own style sheet; false (logged) when the resource is missing.
+bool apply(QWidget* widget);
+
+} // namespace PVSkin
