@@ -3,6 +3,7 @@
 
 #include "support/StopProcess.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QString>
@@ -48,7 +49,8 @@ public:
     void stop() { stopProcess(m_daemon); }
 
 private:
-    QTemporaryDir m_folder;
+    // Short: the socket's whole path must fit in 108 bytes, under long test folders too.
+    QTemporaryDir m_folder { QDir::tempPath() + QStringLiteral("/bus-XXXXXX") };
     QProcess m_daemon;
     QString m_address;
 };
