@@ -21,6 +21,7 @@ constexpr uint16_t kReportReference = 0x2908;
 constexpr uint16_t kHidAppearance = 0x03C0;
 
 const Options kNoOptions;
+constexpr const char* kAdvertisementStatusChanged = "ServiceProvider_AdvertisementStatusChanged ";
 
 enum CharacteristicIndex { InputReport = 0, ReportMap = 1, HidInformation = 2, ControlPoint = 3 };
 
@@ -125,6 +126,7 @@ bool GattHidService::start()
             BluezLink::kRegisterTimeout);
     }
     if (m_applicationRegistered && m_advertisementRegistered) {
+        printEvent(kAdvertisementStatusChanged);
         logLine("HID service registered on %s and advertised as \"%s\"", m_adapterPath.c_str(), localName().c_str());
         return true;
     }
@@ -134,9 +136,11 @@ bool GattHidService::start()
 
 void GattHidService::stop()
 {
-    if (m_advertisementRegistered && !m_advertisementReleased)
+    if (m_advertisementRegistered && !m_advertisementReleased) {
         m_link.callBluez(m_adapterPath, bluez::kAdvertisingManager, "UnregisterAdvertisement",
             sdbus::ObjectPath(advertisementPath()));
+        printEvent(kAdvertisementStatusChanged);
+    }
     if (m_applicationRegistered)
         m_link.callBluez(m_adapterPath, bluez::kGattManager, "UnregisterApplication", sdbus::ObjectPath(kRootPath));
     m_advertisementRegistered = false;
@@ -277,6 +281,7 @@ void GattHidService::exportAdvertisement()
     advertisement.registerProperty("Discoverable").onInterface(iface).withGetter([] { return true; });
     advertisement.registerMethod("Release").onInterface(iface).withNoReply().implementedAs([this] {
         m_advertisementReleased = true;
+        printEvent(kAdvertisementStatusChanged);
         logLine("BlueZ ended the advertisement");
     });
     advertisement.finishRegistration();

@@ -420,10 +420,19 @@ void QPVDeviceWidget::showBluetoothGuide()
     m_btGuide = new QBtGuideWidget(this);
     qInfo("Bluetooth pairing guide shown for %s; this computer is listed as \"%s\"", qPrintable(phoneName()),
         qPrintable(m_btGuide->pcName()));
-    const int top = titleBarHeight();
-    m_btGuide->setGeometry(QRect(mapToGlobal(QPoint(0, top)), QSize(width(), height() - top)));
+    placeBluetoothGuide();
     m_btGuide->show();
     m_btGuide->raise();
+}
+
+void QPVDeviceWidget::placeBluetoothGuide()
+{
+    // Over the picture, below the bars; it follows the window, which a window manager may still
+    // be placing when the guide appears.
+    if (!m_btGuide)
+        return;
+    const int top = titleBarHeight();
+    m_btGuide->setGeometry(QRect(mapToGlobal(QPoint(0, top)), QSize(width(), height() - top)));
 }
 
 void QPVDeviceWidget::setControlDisplay(bool on)
@@ -648,6 +657,7 @@ void QPVDeviceWidget::moveEvent(QMoveEvent *event)
 {
     FramelessWindow<QWidget>::moveEvent(event);
     placeFpsWindow();
+    placeBluetoothGuide();
     if (m_sidePanel->isVisible())
         m_ctrlBar->placeSidePanel();
 }
@@ -656,6 +666,7 @@ void QPVDeviceWidget::resizeEvent(QResizeEvent *event)
 {
     FramelessWindow<QWidget>::resizeEvent(event);
     placeFpsWindow();
+    placeBluetoothGuide();
 }
 
 void QPVDeviceWidget::contextMenuEvent(QContextMenuEvent *event)

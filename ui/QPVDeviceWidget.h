@@ -95,6 +95,7 @@ private:
     QSize shrinkToScreen(QSize size) const;
     QSize containerSize() const;
     int titleBarHeight() const;
+    void placeBluetoothGuide();
     QRect availableScreenArea() const;
     void placeFpsWindow();
     void rotateByUser();
