@@ -17,6 +17,8 @@
 #include "ui/QEAlertDialog.h"
 #include "ui/QELabel.h"
 #include "ui/QMainDialog.h"
+#include "ui/QPVAccessPrompt.h"
+#include "ui/QMDControlCenter.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -284,7 +286,61 @@ bool QPivoraApplication::startAirPlayService(const QString& name)
 {
     if (!m_airplayService)
         m_airplayService = new QPVAirPlayService;
+    // Before the first phone can come.
+    applyReceiverAccess();
     return m_airplayService->start(name.toUtf8().constData(), &m_airplayOptions);
+}
+
+void QPivoraApplication::applyReceiverAccess()
+{
+    if (!m_airplayService)
+        return;
+    const QString text = PVSettings::optionString(*m_settings, "general", "receiverAccess");
+    bool known = false;
+    const SCReceiverAccess::Mode mode = SCReceiverAccess::modeFromText(text.toStdString(), &known);
+    if (!known)
+        qWarning("Setting \"receiverAccess\" has the unknown value \"%s\"; using \"open\"", qUtf8Printable(text));
+    QStringList allowed;
+    const QVariantList phones = PVSettings::optionValue(*m_settings, "general", "allowedPhones", QVariantList()).toList();
+    for (const QVariant& phone : phones)
+        allowed << phone.toMap().value("id").toString();
+    m_airplayService->setRememberedPhones(allowed);
+    m_airplayService->setAccessMode(mode);
+}
+
+void QPivoraApplication::rememberAllowedPhone(const QString& channelId, const QString& phoneName)
+{
+    QVariantList phones = PVSettings::optionValue(*m_settings, "general", "allowedPhones", QVariantList()).toList();
+    for (const QVariant& phone : phones) {
+        if (phone.toMap().value("id").toString() == channelId)
+            return;
+    }
+    phones << QVariantMap{{"id", channelId}, {"name", phoneName}};
+    PVSettings::setOption(*m_settings, "general", "allowedPhones", phones);
+    m_settings->sync();
+}
+
+void QPivoraApplication::airplayServiceDidAskAccess(const QString& phoneName, const QString& channelId,
+                                                    const QString& address, int* answer)
+{
+    // A question that reaches this thread while the receiver stops is not put to the user.
+    if (!m_airplayService || m_airplayService->access().isClosed()) {
+        *answer = int(SCReceiverAccess::Answer::Deny);
+        return;
+    }
+    if (!m_accessPrompt)
+        m_accessPrompt = new QPVAccessPrompt(this);
+    qInfo("Receiver access: asking whether \"%s\" (%s) may mirror", qUtf8Printable(phoneName),
+          qUtf8Printable(address));
+    const SCReceiverAccess::Answer choice = m_accessPrompt->ask(alertParent(), phoneName);
+    if (choice == SCReceiverAccess::Answer::AlwaysAllow)
+        rememberAllowedPhone(channelId, phoneName);
+    *answer = int(choice);
+}
+
+QString QPivoraApplication::receiverAccessCode() const
+{
+    return m_airplayService ? m_airplayService->accessCode() : QString();
 }
 
 void QPivoraApplication::connectAirPlayService()
@@ -303,6 +359,11 @@ void QPivoraApplication::connectAirPlayService()
             &QPivoraApplication::airplayServiceDidAirPlayMirroringFrameSizeChanged, Qt::QueuedConnection);
     connect(s, &QPVAirPlayService::didAirPlayMirroringRotated, this,
             &QPivoraApplication::airplayServiceDidAirPlayMirroringRotated, Qt::QueuedConnection);
+    // The phone's connection waits while the user decides.
+    connect(s, &QPVAirPlayService::didAskAccess, this, &QPivoraApplication::airplayServiceDidAskAccess,
+            Qt::BlockingQueuedConnection);
+    connect(s, &QPVAirPlayService::didAccessCodeChanged, this, &QPivoraApplication::didReceiverAccessCodeChanged,
+            Qt::QueuedConnection);
 }
 
 void QPivoraApplication::createDriverWindow()
@@ -382,6 +443,7 @@ void QPivoraApplication::appOptionsDidChange()
         m_airplayService->applyOptions(&m_airplayOptions);
         // The name follows the language.
         m_airplayService->setName(receiverName().toUtf8().constData());
+        applyReceiverAccess();
     }
 
     if (PVSettings::optionBool(*m_settings, "record", "audioInputTest"))
@@ -517,12 +579,19 @@ void QPivoraApplication::showSignIn(QWidget*)
 
 void QPivoraApplication::showMultiDeviceCenter()
 {
-    // The multi-device center is created, or shown again, maximised here.
+    QMDControlCenter* center = QMDControlCenter::instance();
+    if (!center) {
+        center = new QMDControlCenter(m_airplayService);
+        qInfo("Multi-device center opened with %d phones", m_airplayService ? m_airplayService->channelCount() : 0);
+    }
+    center->showMaximized();
+    center->raise();
+    center->activateWindow();
 }
 
 bool QPivoraApplication::isMultiDeviceCenterOpen() const
 {
-    return false;
+    return QMDControlCenter::instance() != nullptr;
 }
 
 // --- Receiver and Bluetooth events
@@ -545,6 +614,8 @@ void QPivoraApplication::airplayServiceDidFindNewChannel(QPVAirPlayClient* clien
     client->createDeviceSession();
     if (PVDevice* session = client->deviceSession())
         emit session->volumeMuteChanged(false);
+    if (QMDControlCenter* center = QMDControlCenter::instance())
+        center->addDevice(client);
     // Two phones that connect together are both listed before either event is handled here, so
     // "the first phone" is the only one with a session, not the only listed channel.
     if (phonesWithSession() == 1) {
@@ -570,7 +641,8 @@ void QPivoraApplication::airplayServiceDidStopChannel(QPVAirPlayClient* client)
     if (!isListedClient(client))
         return;
     qInfo("Phone disconnected: channel %s", qPrintable(client->channelId()));
-    // The multi-device center lets go of the client's window here.
+    if (QMDControlCenter* center = QMDControlCenter::instance())
+        center->removeDevice(client);
     m_airplayService->removeClient(client);
     if (m_airplayService->channelCount() == 0) {
         if (m_btService)
@@ -582,21 +654,32 @@ void QPivoraApplication::airplayServiceDidStopChannel(QPVAirPlayClient* client)
     }
 }
 
-void QPivoraApplication::airplayServiceDidAirPlayMirroringPlay(QPVAirPlayClient*)
+void QPivoraApplication::updateCenterDevice(QPVAirPlayClient* client)
 {
+    QMDControlCenter* center = QMDControlCenter::instance();
+    if (center && isListedClient(client))
+        center->updateDevice(client);
+}
+
+void QPivoraApplication::airplayServiceDidAirPlayMirroringPlay(QPVAirPlayClient* client)
+{
+    updateCenterDevice(client);
     emit didUserStatusChanged();
 }
 
-void QPivoraApplication::airplayServiceDidAirPlayMirroringStop(QPVAirPlayClient*)
+void QPivoraApplication::airplayServiceDidAirPlayMirroringStop(QPVAirPlayClient* client)
 {
+    updateCenterDevice(client);
 }
 
-void QPivoraApplication::airplayServiceDidAirPlayMirroringFrameSizeChanged(QPVAirPlayClient*)
+void QPivoraApplication::airplayServiceDidAirPlayMirroringFrameSizeChanged(QPVAirPlayClient* client)
 {
+    updateCenterDevice(client);
 }
 
-void QPivoraApplication::airplayServiceDidAirPlayMirroringRotated(QPVAirPlayClient*, int, int)
+void QPivoraApplication::airplayServiceDidAirPlayMirroringRotated(QPVAirPlayClient* client, int, int)
 {
+    updateCenterDevice(client);
 }
 
 void QPivoraApplication::bluetoothDeviceLinked(ISCBluetoothDevice* device)
@@ -683,6 +766,8 @@ void QPivoraApplication::tearDown()
     if (m_airplayService) {
         // Nothing may reach this object while the engine's threads are being ended.
         disconnect(m_airplayService, nullptr, this, nullptr);
+        if (m_accessPrompt)
+            m_accessPrompt->cancel();
         m_airplayService->stop();
         delete m_airplayService;
         m_airplayService = nullptr;

@@ -20,6 +20,7 @@ class QMainDialog;
 class QNetworkAccessManager;
 class QPVAirPlayClient;
 class QPVAirPlayService;
+class QPVAccessPrompt;
 class QPVApiService;
 class QSettings;
 class SCBluetoothService;
@@ -51,7 +52,13 @@ public:
     bool isSimplifiedChinese() const { return m_language == QLatin1String("zh-cn"); }
     bool canControl(uint32_t kind) const;
     QString receiverName() const;
+    // The code phones must give to mirror while "receiverAccess" is "pin" (fresh each start),
+    // empty in the other modes; the main window shows it and follows
+    // didReceiverAccessCodeChanged.
+    QString receiverAccessCode() const;
     const SCAirPlayServiceOptions& airplayOptions() const { return m_airplayOptions; }
+    // Runs while a microphone test switched on in the options lasts.
+    const QTimer& microphoneTestTimer() const { return m_micTestTimer; }
 
     void checkVersion();
     void setUserContext(PVUserContext* context);
@@ -84,6 +91,7 @@ signals:
     void didCheckNewVersion(bool hasNewer, int forceUpdate);
     // The Bluetooth library's support answer arrived (it may come after the services started).
     void didBluetoothSupportChanged(bool supported);
+    void didReceiverAccessCodeChanged(const QString& code);
 
 public slots:
     void didApiCheckVersion(int result, QJsonObject* resObject);
@@ -96,6 +104,9 @@ public slots:
     void airplayServiceDidAirPlayMirroringRotated(QPVAirPlayClient* client, int oldDir, int newDir);
     void appOptionsDidChange();
     void updateAirPlayServiceOptions(SCAirPlayServiceOptions& serviceOptions);
+    // Asks the user whether an unknown phone may mirror ("receiverAccess" is "ask").
+    void airplayServiceDidAskAccess(const QString& phoneName, const QString& channelId, const QString& address,
+                                    int* answer);
 
 private:
     bool refuseConflictingProgram();
@@ -115,6 +126,9 @@ private:
     void initAudioMixer();
     bool startAirPlayService(const QString& name);
     void connectAirPlayService();
+    // Hands "receiverAccess" and the phones allowed for good to the receiver service.
+    void applyReceiverAccess();
+    void rememberAllowedPhone(const QString& channelId, const QString& phoneName);
     void createDriverWindow();
     void createMainWindow();
     QWidget* alertParent() const;
@@ -128,6 +142,8 @@ private:
     void tearDown();
     bool isListedClient(QPVAirPlayClient* client) const;
     int phonesWithSession() const;
+    // The multi-device center, when open, follows a phone's new stream, size or turn.
+    void updateCenterDevice(QPVAirPlayClient* client);
 
     // Declaration order is the order of ownership the rest of the program expects.
     CWDIDlg* m_driverWindow = nullptr;
@@ -147,6 +163,7 @@ private:
     QSharedPointer<QNetworkAccessManager> m_network;
     QTranslator m_translator;
     PVSignalWatcher* m_signalWatcher = nullptr;
+    QPVAccessPrompt* m_accessPrompt = nullptr;
     State m_state = State::NotStarted;
 };
 

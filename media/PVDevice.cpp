@@ -5,6 +5,7 @@
 #include "bluetooth/ISCBluetoothDevice.h"
 #include "bluetooth/SCBluetoothService.h"
 #include "bluetooth/SCDeviceModelInfo.h"
+#include "control/CKBMapService.h"
 #include "control/Controller.h"
 #include "media/AVPtr.h"
 #include "media/Decoder.h"
@@ -23,6 +24,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEvent>
+#include <QFile>
 #include <QMetaEnum>
 #include <QPushButton>
 #include <QUrl>
@@ -108,7 +110,7 @@ PVDevice::PVDevice(QPVAirPlayClient* client)
     m_widget->setAttribute(Qt::WA_QuitOnClose, false);
     m_widget->setDevice(this);
     m_widget->setMode(kStandaloneMode);
-    connect(m_widget.data(), &QPVDeviceWidget::didActivate, this, &PVDevice::onWindowActivated);
+    connect(m_widget.data(), &QPVDeviceWidget::didActivate, this, &PVDevice::subscribeBluetoothClient);
 
     connectController();
     connect(this, &PVDevice::volumeMuteChanged, this, &PVDevice::onVolumeMuteChanged, queued);
@@ -118,6 +120,24 @@ void PVDevice::setupController()
 {
     m_controller = new Controller(m_client ? int(m_client->deviceKind()) : 0, this);
     applyKeyMappingSettings();
+    applyRememberedKeyMap();
+}
+
+void PVDevice::applyRememberedKeyMap()
+{
+    if (!m_client)
+        return;
+    CKBMapService* service = CKBMapService::instance();
+    const QString name = service->appliedProfile(m_client->channelId());
+    if (name.isEmpty())
+        return;
+    const QString path = service->profilePath(name);
+    if (!CKBMapService::isValidName(name) || !QFile::exists(path)) {
+        qWarning("Key map \"%s\" of channel %s is gone; the phone is played without it", qUtf8Printable(name.left(64)),
+            qUtf8Printable(m_client->channelId()));
+        return;
+    }
+    m_controller->setKBMapProfile(path);
 }
 
 void PVDevice::applyKeyMappingSettings()
@@ -280,16 +300,24 @@ void PVDevice::screenshot()
 
 void PVDevice::showFPS(bool on)
 {
-    if (!m_videoBuffer || !m_widget)
+    m_showFps = on;
+    if (!m_widget)
         return;
-    FpsCounter* counter = &m_videoBuffer->fpsCounter();
     if (on) {
-        connect(counter, &FpsCounter::updateFPS, m_widget.data(), &QPVDeviceWidget::updateFps,
-                Qt::QueuedConnection);
-    } else {
-        disconnect(counter, &FpsCounter::updateFPS, m_widget.data(), &QPVDeviceWidget::updateFps);
-        m_widget->updateFps(-1);
+        connectFpsCounter();
+        return;
     }
+    if (m_videoBuffer)
+        disconnect(&m_videoBuffer->fpsCounter(), &FpsCounter::updateFPS, m_widget.data(), &QPVDeviceWidget::updateFps);
+    m_widget->updateFps(-1);
+}
+
+void PVDevice::connectFpsCounter()
+{
+    if (!m_showFps || !m_videoBuffer || !m_widget)
+        return;
+    connect(&m_videoBuffer->fpsCounter(), &FpsCounter::updateFPS, m_widget.data(), &QPVDeviceWidget::updateFps,
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
 }
 
 // --- Video
@@ -320,6 +348,8 @@ void PVDevice::setupVideo()
     m_stream->setKeyFrameRequest([this] { requestKeyFrame(); });
     m_stream->startDecoding();
     connect(m_decoder.data(), &Decoder::onNewFrame, this, &PVDevice::onVideoFrame, Qt::QueuedConnection);
+    // A read-out switched on for an earlier stream counts this one.
+    connectFpsCounter();
 }
 
 void PVDevice::onMirroringStop()
@@ -339,6 +369,9 @@ void PVDevice::teardownVideo()
         m_videoBuffer->release();
         delete m_videoBuffer;
         m_videoBuffer = nullptr;
+        // Nothing plays now; the read-out must not keep the last stream's rate.
+        if (m_showFps && m_widget && !m_closing)
+            m_widget->updateFps(0);
     }
 }
 
@@ -369,7 +402,9 @@ void PVDevice::onVideoFrame()
     if (!frame)
         return;
 
-    if (m_firstFrame)
+    // A window of the multi-device center that is on no page stays hidden.
+    const bool waitsInCenter = m_widget->mode() == kCenterMode && !m_widget->parentWidget();
+    if (m_firstFrame && !waitsInCenter)
         m_widget->show();
     m_widget->showFrame(frame.get());
     if (m_firstFrame) {
@@ -583,7 +618,7 @@ void PVDevice::logControl(bool on) const
         m_client ? qPrintable(m_client->channelId()) : "(gone)");
 }
 
-void PVDevice::onWindowActivated()
+void PVDevice::subscribeBluetoothClient()
 {
     if (!m_btBound || !acceptsInput())
         return;

@@ -24,7 +24,9 @@ if [ -z "${DISPLAY:-}" ]; then
   sleep 1
 fi
 
-"$bin/pivora-api" --port "$api_port" --config "$root/tools/pivora-api/pivora-api.json" &
+# Development mode on loopback: accounts in SQLite in the per-user data folder; captcha texts
+# and verification codes are printed here, so signing up needs no mail box.
+"$bin/pivora-api" --port "$api_port" --config "$root/tools/pivora-api/pivora-api.json" --dev &
 pids+=($!)
 export PIVORA_API_URL="http://127.0.0.1:$api_port"
 

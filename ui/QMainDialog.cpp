@@ -14,6 +14,7 @@
 #include "ui/PVSkin.h"
 #include "ui/QEAlertDialog.h"
 #include "ui/QGuideWidget.h"
+#include "ui/QOptionsDialog.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -225,7 +226,9 @@ void QMainDialog::didClickSign()
 
 void QMainDialog::didClickOption()
 {
-    // SEAM(options dialog): open QOptionsDialog(this) modally; when accepted, emit pvApp()->didOptionsChanged().
+    QOptionsDialog dialog(this);
+    if (dialog.exec() == QDialog::Accepted)
+        emit pvApp()->didOptionsChanged();
 }
 
 void QMainDialog::didClickGrid()

@@ -4,6 +4,7 @@
 #include "app/QPivoraApplication.h"
 #include "bluetooth/QBtGuideWidget.h"
 #include "control/Controller.h"
+#include "control/QHIDMapperWidget.h"
 #include "media/PVDevice.h"
 #include "render/QRenderWidget.h"
 #include "scairplay/QPVAirPlayClient.h"
@@ -266,6 +267,13 @@ void QPVDeviceWidget::applyMode()
 {
     m_titleWrapper->setVisible(m_mode == 0);
     m_ratioBox->setMinimumWidth(m_mode == 0 ? kMinimumRatioWidth : 0);
+    // Inside the center the window is a child widget: its edges are no resize borders, and its
+    // shortcuts work only while it has the focus (the picked phone's), since every phone's
+    // window in the center shares one top-level window and the same keys would clash.
+    setResizable(m_mode == 0);
+    const Qt::ShortcutContext context = m_mode == 0 ? Qt::WindowShortcut : Qt::WidgetWithChildrenShortcut;
+    for (QShortcut *shortcut : findChildren<QShortcut *>(QString(), Qt::FindDirectChildrenOnly))
+        shortcut->setContext(context);
     if (m_mode != 0)
         m_sidePanel->hide();
 }
@@ -278,6 +286,23 @@ QRenderWidget *QPVDeviceWidget::renderWidget() const
 QSize QPVDeviceWidget::frameSize() const
 {
     return m_frameSize;
+}
+
+QHIDMapperWidget *QPVDeviceWidget::keyMapOverlay() const
+{
+    return m_keyMapOverlay;
+}
+
+void QPVDeviceWidget::setKeyMapOverlay(QHIDMapperWidget *overlay)
+{
+    m_keyMapOverlay = overlay;
+    placeKeyMapOverlay();
+}
+
+void QPVDeviceWidget::placeKeyMapOverlay()
+{
+    if (m_keyMapOverlay)
+        m_keyMapOverlay->followVideoArea();
 }
 
 void QPVDeviceWidget::showFrame(const AVFrame *frame)
@@ -378,6 +403,12 @@ void QPVDeviceWidget::setPhoneRotation(int dir)
     fitWindow(target, false, turnedAspect(container, target));
 }
 
+void QPVDeviceWidget::fitToContent()
+{
+    if (m_aspect > 0)
+        fitWindow(containerSize(), false, m_aspect);
+}
+
 double QPVDeviceWidget::turnedAspect(const QSize &from, const QSize &to) const
 {
     // The pixel sides are rounded; the picture's own aspect is kept exact across turns.
@@ -441,6 +472,7 @@ void QPVDeviceWidget::setControlDisplay(bool on)
     m_sidePanel->setPhoneButtonsEnabled(on);
     if (m_btGuide)
         m_btGuide->setConnected(on);
+    emit controlDisplayChanged(on);
 }
 
 void QPVDeviceWidget::updateFps(int fps)
@@ -591,6 +623,10 @@ bool QPVDeviceWidget::eventFilter(QObject *watched, QEvent *event)
         case QEvent::Resize:
             if (m_crop.selection)
                 m_crop.selection->setGeometry(m_render->rect());
+            placeKeyMapOverlay();
+            break;
+        case QEvent::Move:
+            placeKeyMapOverlay();
             break;
         default:
             break;
@@ -629,7 +665,7 @@ bool QPVDeviceWidget::event(QEvent *event)
         if (m_sidePanel->isVisible())
             m_sidePanel->raise();
         if (m_keyMapOverlay && m_keyMapOverlay->isVisible())
-            m_keyMapOverlay->raise();
+            m_keyMapOverlay->raiseWithEditor();
     }
     return FramelessWindow<QWidget>::event(event);
 }
@@ -641,6 +677,7 @@ void QPVDeviceWidget::changeEvent(QEvent *event)
     } else if (event->type() == QEvent::WindowStateChange) {
         followFullScreen();
         placeFpsWindow();
+        placeKeyMapOverlay();
     }
     FramelessWindow<QWidget>::changeEvent(event);
 }
@@ -649,6 +686,8 @@ void QPVDeviceWidget::closeEvent(QCloseEvent *event)
 {
     m_sidePanel->hide();
     m_fpsWindow->hide();
+    if (m_keyMapOverlay)
+        m_keyMapOverlay->hide();
     closeChannel();
     event->accept();
 }
@@ -658,6 +697,7 @@ void QPVDeviceWidget::moveEvent(QMoveEvent *event)
     FramelessWindow<QWidget>::moveEvent(event);
     placeFpsWindow();
     placeBluetoothGuide();
+    placeKeyMapOverlay();
     if (m_sidePanel->isVisible())
         m_ctrlBar->placeSidePanel();
 }
@@ -667,6 +707,12 @@ void QPVDeviceWidget::resizeEvent(QResizeEvent *event)
     FramelessWindow<QWidget>::resizeEvent(event);
     placeFpsWindow();
     placeBluetoothGuide();
+    placeKeyMapOverlay();
+}
+
+bool QPVDeviceWidget::focusNextPrevChild(bool)
+{
+    return false;
 }
 
 void QPVDeviceWidget::contextMenuEvent(QContextMenuEvent *event)
@@ -714,6 +760,12 @@ void QPVDeviceWidget::fillContextMenu(QMenu *menu)
                         &QPVDeviceWidget::openCrop);
     }
     menu->addSeparator();
+    QAbstractButton *mapper = findButton("btnKBMapper");
+    if (mapper && mapper->isVisibleTo(mapper->window())) {
+        menu->addAction(QIcon(QStringLiteral(":/asset/keymapper.svg")), tr("Key Mapper"), mapper,
+                        &QAbstractButton::click);
+        menu->addSeparator();
+    }
     menu->addAction(QIcon(QStringLiteral(":/asset/icon-close.svg")), tr("Close"), this,
                     &QWidget::close);
 }

@@ -21,6 +21,32 @@
 
 using namespace xphone;
 
+namespace {
+
+// The first record of a touch message.
+QJsonObject record(const QJsonObject& touch)
+{
+    return touch.value("records").toArray().first().toObject();
+}
+
+// Whether a record is the finger at a point of the picture, within the key map's jitter of five
+// pixels (and a pixel of rounding) on a picture of that size. Records of a landscape picture
+// are measured from the phone's upright corner: x = 1 - py, y = px.
+bool near(const QJsonObject& record, double px, double py, const QSize& frame)
+{
+    const double tolerance = 6.5;
+    return qAbs(record.value("x").toDouble() - (1.0 - py)) * frame.height() <= tolerance
+        && qAbs(record.value("y").toDouble() - px) * frame.width() <= tolerance;
+}
+
+QString describe(const QJsonObject& record)
+{
+    return QString("id %1 pressed %2 at %3,%4").arg(record.value("id").toInt()).arg(record.value("pressed").toInt())
+        .arg(record.value("x").toDouble()).arg(record.value("y").toDouble());
+}
+
+} // namespace
+
 class TestControlProcess : public QObject {
     Q_OBJECT
 private:
@@ -157,7 +183,7 @@ private slots:
 
         // HID keyboard usages of the pressed keys.
         const QList<QPair<QString, int>> keys {{"a", 4}, {"z", 29}, {"1", 30}, {"0", 39}, {"Return", 40},
-            {"Up", 82}, {"Left", 80}, {"Shift_L", 225}, {"Control_L", 224}, {"Alt_L", 226}};
+            {"Up", 82}, {"Left", 80}, {"Tab", 43}, {"Shift_L", 225}, {"Control_L", 224}, {"Alt_L", 226}};
         for (const auto& key : keys) {
             phone->clear();
             xdotool({"key", key.first});
@@ -262,6 +288,131 @@ private slots:
         QVERIFY(qAbs(down.value(2).toDouble() - 0.25) < 0.02);
         QVERIFY(qAbs(down.value(3).toDouble() - 0.5) < 0.02);
         QCOMPARE(touches.last().split(' ').value(1), QString("0"));
+    }
+
+    void androidKeyMapPlaysTheShooter()
+    {
+        const QSize frame(1280, 576);
+        const PhoneSpec spec {"droid-game", 3, frame, {}, {}};
+        auto phone = connectPhone(spec);
+        QVERIFY2(phone, "the phone's window did not show");
+        phone->focus();
+
+        // A held key reaches the phone held: repeated presses, one release when it is let go.
+        xdotool({"keydown", "z"});
+        QTest::qWait(1500);
+        const QList<QJsonObject> held = phone->messages("key");
+        QVERIFY2(held.size() >= 2, "the key did not repeat");
+        for (const QJsonObject& key : held)
+            QCOMPARE(key.value("action").toInt(), 1);
+        xdotool({"keyup", "z"});
+        QTRY_VERIFY_WITH_TIMEOUT(phone->messages("key").last().value("action").toInt() == -1, kWaitMs);
+        int releases = 0;
+        for (const QJsonObject& key : phone->messages("key"))
+            releases += key.value("action").toInt() == -1 ? 1 : 0;
+        QCOMPARE(releases, 1);
+
+        // Shift+6 opens the key mapper; a keyboard user goes from the list to the switch.
+        xdotool({"key", "shift+6"});
+        QTRY_VERIFY_WITH_TIMEOUT(m_program.app->logText().contains(
+                                     "Key-map editor opened with 3 profiles: [PV]GameForPeace, [PV]LOL-3, [PV]LOL-4"),
+            kWaitMs);
+        const QString editor = xdotool({"search", "--sync", "--onlyvisible", "--name", "^Key Mapper$"}).section('\n', 0, 0);
+        QVERIFY(!editor.isEmpty());
+        xdotool({"windowfocus", "--sync", editor});
+        xdotool({"key", "Tab", "space"});
+        QTRY_VERIFY_WITH_TIMEOUT(
+            m_program.app->logText().contains("Key map on: " + m_program.app->dataDir() + "/kbmapper/[PV]GameForPeace.json"), kWaitMs);
+        phone->focus();
+        phone->clear();
+
+        // Space holds one finger on the jump button until it is let go.
+        xdotool({"keydown", "space"});
+        QTest::qWait(1000);
+        QList<QJsonObject> touches = phone->messages("touch");
+        QCOMPARE(touches.size(), 1);
+        QVERIFY2(record(touches[0]).value("pressed").toInt() == 1 && record(touches[0]).value("id").toInt() == 0
+                && near(record(touches[0]), 0.9299, 0.7046, frame),
+            qPrintable(describe(record(touches[0]))));
+        xdotool({"keyup", "space"});
+        QTRY_COMPARE_WITH_TIMEOUT(phone->messages("touch").size(), 2, kWaitMs);
+        QCOMPARE(record(phone->messages("touch")[1]).value("pressed").toInt(), 0);
+
+        // W walks the joystick up, Shift pushes it further, and letting go lifts it.
+        phone->clear();
+        const QList<QPair<QString, double>> steps {{"keydown w", 0.7496 - 0.1079}, {"keydown shift", 0.7496 - 0.1079 - 0.4},
+            {"keyup shift", 0.7496 - 0.1079}};
+        for (const auto& step : steps) {
+            xdotool(step.first.split(' '));
+            QTest::qWait(600);
+            touches = phone->messages("touch");
+            QVERIFY2(near(record(touches.last()), 0.1962, step.second, frame), qPrintable(step.first + ": " + describe(record(touches.last()))));
+        }
+        QVERIFY(near(record(touches.first()), 0.1962, 0.7496, frame));
+        for (const QJsonObject& touch : touches)
+            QVERIFY2(record(touch).value("pressed").toInt() == 1 && record(touch).value("id").toInt() == 0, qPrintable(describe(record(touch))));
+        xdotool({"keyup", "w"});
+        QTRY_COMPARE_WITH_TIMEOUT(record(phone->messages("touch").last()).value("pressed").toInt(), 0, kWaitMs);
+
+        // A key the profile does not use arrives as a key.
+        phone->clear();
+        xdotool({"key", "p"});
+        QTRY_COMPARE_WITH_TIMEOUT(phone->messages("key").size(), 2, kWaitMs);
+        QCOMPARE(phone->messages("key")[0].value("code").toInt(), 19);
+        QVERIFY(phone->messages("touch").isEmpty());
+
+        // Through the open overlay, the right button turns shooting mode on: the mouse turns
+        // the camera finger, the left button fires, the right button ends it.
+        xdotool(QStringList {"mousemove", "--sync"} + phone->at(0.5, 0.5));
+        phone->clear();
+        xdotool({"click", "3"});
+        QTest::qWait(200);
+        for (int i = 0; i < 6; ++i) {
+            xdotool({"mousemove_relative", "--", "40", "0"});
+            QTest::qWait(60);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(phone->messages("touch").size() >= 3, kWaitMs);
+        touches = phone->messages("touch");
+        QVERIFY2(near(record(touches[0]), 0.64, 0.42, frame), qPrintable(describe(record(touches[0]))));
+        for (int i = 1; i < touches.size(); ++i) {
+            QCOMPARE(record(touches[i]).value("id").toInt(), 0);
+            QVERIFY(record(touches[i]).value("y").toDouble() > record(touches[i - 1]).value("y").toDouble());
+        }
+        phone->clear();
+        xdotool({"click", "1"});
+        QTRY_COMPARE_WITH_TIMEOUT(phone->messages("touch").size(), 2, kWaitMs);
+        touches = phone->messages("touch");
+        QVERIFY2(record(touches[0]).value("id").toInt() == 1 && near(record(touches[0]), 0.86, 0.53, frame),
+            qPrintable(describe(record(touches[0]))));
+        xdotool({"click", "3"});
+        QTRY_COMPARE_WITH_TIMEOUT(phone->messages("touch").size(), 3, kWaitMs);
+        QCOMPARE(record(phone->messages("touch")[2]).value("pressed").toInt(), 0);
+        QCOMPARE(record(phone->messages("touch")[2]).value("id").toInt(), 0);
+
+        // The phone keeps its key map: remembered by its channel, and back when it returns.
+        QFile settings(m_program.app->dataDir() + "/userdefaults.conf");
+        QVERIFY(settings.open(QIODevice::ReadOnly));
+        const QJsonObject keyMapping = QJsonDocument::fromJson(settings.readAll()).object().value("KBMapping").toObject();
+        QCOMPARE(keyMapping.value("appliedProfiles").toObject().value("droid-game").toString(), QString("[PV]GameForPeace"));
+        const int applied = m_program.app->logText().count("Key map on:");
+        phone.reset();
+        QTest::qWait(1000);
+        phone = connectPhone(spec);
+        QVERIFY2(phone, "the phone did not come back");
+        QTRY_COMPARE_WITH_TIMEOUT(m_program.app->logText().count("Key map on:"), applied + 1, kWaitMs);
+        // The editor went with its window and left its settings behind.
+        settings.close();
+        QVERIFY(settings.open(QIODevice::ReadOnly));
+        const QJsonObject stored = QJsonDocument::fromJson(settings.readAll()).object().value("KBMapping").toObject();
+        QCOMPARE(stored.value("mouseSensitivity").toInt(), 10);
+        QCOMPARE(stored.value("keyOpacity").toInt(), 60);
+        QCOMPARE(stored.value("shootingModeShortcut").toString(), QString("RightButton"));
+        QCOMPARE(stored.value("restoreDefaultProfiles").toBool(true), false);
+        phone->focus();
+        phone->clear();
+        xdotool({"key", "space"});
+        QTRY_COMPARE_WITH_TIMEOUT(phone->messages("touch").size(), 2, kWaitMs);
+        QVERIFY(near(record(phone->messages("touch")[0]), 0.9299, 0.7046, frame));
     }
 };
 

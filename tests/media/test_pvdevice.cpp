@@ -1,6 +1,7 @@
 // The device session driven through a channel with real H.264: the window appears with the
 // first decoded picture, is placed by the channel's position, the Bluetooth binding starts
-// once, the decoding tip shows once, and stopping and playing again rebuilds the video path.
+// once, the decoding tip shows once, and stopping and playing again rebuilds the video path,
+// which the FPS read-out follows.
 
 #include "H264TestStream.h"
 
@@ -10,7 +11,10 @@
 #include "ui/QEAlertDialog.h"
 #include "ui/QPVDeviceWidget.h"
 
+#include <QAbstractButton>
+#include <QLabel>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -92,6 +96,16 @@ void collectWarnings(QtMsgType type, const QMessageLogContext& context, const QS
     g_previousHandler(type, context, text);
 }
 
+// The rate the FPS read-out shows for that frame size, or -1 when it shows something else.
+int shownFps(QPVDeviceWidget* window, const QSize& size)
+{
+    auto* label = window->findChild<QLabel*>("labelFPS");
+    const QRegularExpressionMatch m = QRegularExpression(QString("^%1 x %2\\nFPS: (\\d+)$")
+                                                             .arg(size.width()).arg(size.height()))
+                                          .match(label ? label->text() : QString());
+    return m.hasMatch() && label->window()->isVisible() ? m.captured(1).toInt() : -1;
+}
+
 int tipCount(QWidget* window)
 {
     int n = 0;
@@ -108,6 +122,7 @@ private slots:
     void initTestCase();
     void firstFrameShowsAndPlacesTheWindow();
     void unknownModelIsLoggedOncePerPhone();
+    void fpsReadOutFollowsARestartedStream();
 
 private:
     void play(void* handle, const H264TestStream& stream, double start);
@@ -203,6 +218,29 @@ void TestPVDevice::unknownModelIsLoggedOncePerPhone()
     QVERIFY(noted[0].contains("\"iPhone99,1\" of channel future"));
     for (void* handle : { future, known, android })
         m_service.removeChannel(handle);
+}
+
+void TestPVDevice::fpsReadOutFollowsARestartedStream()
+{
+    void* handle = m_service.Connect("fps", 4);
+    auto* client = static_cast<QPVAirPlayClient*>(handle);
+    client->createDeviceSession();
+    QPointer<QPVDeviceWidget> window = client->deviceSession()->deviceWidget();
+    play(handle, m_stream, 1.0);
+    QTRY_VERIFY_WITH_TIMEOUT(window->isVisible(), kWaitMs);
+    window->findChild<QAbstractButton*>("btnFPS")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(shownFps(window, QSize(160, 96)) >= 0, kWaitMs);
+
+    // Stopped, nothing plays; the next stream's rate shows under the button still checked.
+    m_service.MirroringStopped(handle);
+    QTRY_COMPARE_WITH_TIMEOUT(shownFps(window, QSize(160, 96)), 0, kWaitMs);
+    play(handle, m_smaller, 5.0);
+    QTRY_VERIFY_WITH_TIMEOUT(shownFps(window, QSize(128, 80)) > 0, kWaitMs);
+    QVERIFY(window->findChild<QAbstractButton*>("btnFPS")->isChecked());
+
+    window->findChild<QAbstractButton*>("btnFPS")->click();
+    QVERIFY(!window->findChild<QLabel*>("labelFPS")->window()->isVisible());
+    m_service.removeChannel(handle);
 }
 
 QTEST_MAIN(TestPVDevice)
