@@ -259,6 +259,7 @@ void QPivoraApplication::startBluetoothService()
     // The service always exists here; whether phones can be controlled is its support answer.
     m_btService = new SCBluetoothService();
     m_btService->setDelegate(this);
+    m_btService->setSupportHandler([this](bool supported) { onBluetoothSupportAnswered(supported); });
     connect(this, &QPivoraApplication::didBLEDeviceConnectStatusChanged, this,
         &QPivoraApplication::onBLEDeviceConnectStatusChanged, Qt::QueuedConnection);
 }
@@ -267,6 +268,17 @@ void QPivoraApplication::onBLEDeviceConnectStatusChanged(const QString& name, ui
 {
     if (m_btService)
         m_btService->updateDevice(name.toUtf8().toStdString(), address, isConnected);
+}
+
+void QPivoraApplication::onBluetoothSupportAnswered(bool supported)
+{
+    // The receiver's HID options depend on the answer.
+    if (m_state == State::ServicesRunning) {
+        updateAirPlayServiceOptions(m_airplayOptions);
+        if (m_airplayService)
+            m_airplayService->applyOptions(&m_airplayOptions);
+    }
+    emit didBluetoothSupportChanged(supported);
 }
 
 void QPivoraApplication::initAudioMixer()
@@ -685,14 +697,25 @@ void QPivoraApplication::airplayServiceDidAirPlayMirroringRotated(QPVAirPlayClie
 
 void QPivoraApplication::bluetoothDeviceLinked(ISCBluetoothDevice* device)
 {
-    if (PVDevice* session = sessionForPhone(QString::fromStdString(device->name())))
+    // Phones often share a name: a device goes to the session that holds it, else to the first
+    // session of that name still waiting for a link, which takes it at once.
+    const QString name = QString::fromStdString(device->name());
+    PVDevice* session = sessionHolding(device);
+    if (!session) {
+        session = sessionAwaitingLink(name);
+        if (session)
+            m_btService->claim(device, session);
+        else
+            session = sessionForPhone(name);
+    }
+    if (session)
         emit session->setupBtDevice();
     emit didUserConnectBtDevice(m_btService, device);
 }
 
 void QPivoraApplication::bluetoothDeviceUnlinked(ISCBluetoothDevice* device)
 {
-    if (PVDevice* session = sessionForPhone(QString::fromStdString(device->name())))
+    if (PVDevice* session = sessionHolding(device))
         emit session->destroyBtDevice();
     emit didUserDisconnectBtDevice(m_btService, device);
 }
@@ -703,6 +726,32 @@ PVDevice* QPivoraApplication::sessionForPhone(const QString& phoneName) const
         return nullptr;
     QPVAirPlayClient* client = m_airplayService->findClientByPhoneName(phoneName);
     return client ? client->deviceSession() : nullptr;
+}
+
+PVDevice* QPivoraApplication::sessionHolding(const ISCBluetoothDevice* device) const
+{
+    const ISCBluetoothDeviceDelegate* holder = m_btService ? m_btService->holderOf(device) : nullptr;
+    if (!holder || !m_airplayService)
+        return nullptr;
+    for (int i = 0; QPVAirPlayClient* client = m_airplayService->clientAt(i); ++i) {
+        PVDevice* session = client->deviceSession();
+        if (session && static_cast<const ISCBluetoothDeviceDelegate*>(session) == holder)
+            return session;
+    }
+    return nullptr;
+}
+
+PVDevice* QPivoraApplication::sessionAwaitingLink(const QString& phoneName) const
+{
+    if (!m_airplayService || !m_btService)
+        return nullptr;
+    for (int i = 0; QPVAirPlayClient* client = m_airplayService->clientAt(i); ++i) {
+        PVDevice* session = client->deviceSession();
+        if (session && client->phoneName() == phoneName && session->isAwaitingBluetoothLink()
+            && !m_btService->deviceHeldBy(session))
+            return session;
+    }
+    return nullptr;
 }
 
 // --- Shut-down

@@ -94,6 +94,8 @@ signals:
     void didBLEDeviceConnectStatusChanged(QString name, uint64_t address, bool isConnected);
     void didOptionsChanged();
     void didCheckNewVersion(bool hasNewer, int forceUpdate);
+    // The Bluetooth library's support answer arrived (it may come after the services started).
+    void didBluetoothSupportChanged(bool supported);
     void didReceiverAccessCodeChanged(const QString& code);
 
 public slots:
@@ -119,8 +121,13 @@ private:
     void startServices();
     void startBluetoothService();
     void onBLEDeviceConnectStatusChanged(const QString& name, uint64_t address, bool isConnected);
+    void onBluetoothSupportAnswered(bool supported);
     // The device session of the mirrored phone with that name, or null.
     PVDevice* sessionForPhone(const QString& phoneName) const;
+    // The session holding that Bluetooth device, or null.
+    PVDevice* sessionHolding(const ISCBluetoothDevice* device) const;
+    // The first session of a phone with that name that still waits for its Bluetooth link.
+    PVDevice* sessionAwaitingLink(const QString& phoneName) const;
     void initAudioMixer();
     bool startAirPlayService(const QString& name);
     void connectAirPlayService();

@@ -61,6 +61,10 @@ public:
 
     void bluetoothDeviceDisconnect(ISCBluetoothDevice* device, int flag) override;
     void bluetoothDeviceConnectionChanged(ISCBluetoothDevice* device, bool connected) override;
+    // An iOS phone whose binding ran and whose Bluetooth link is not up.
+    bool isAwaitingBluetoothLink() const;
+    // The Bluetooth device this session bound, or null.
+    ISCBluetoothDevice* bluetoothDevice() const { return m_btDevice; }
 
 signals:
     void newFramePushed(AVFrame* frame);
@@ -113,12 +117,18 @@ private:
     void applyRememberedKeyMap();
     void connectController();
     void lookUpModelRow();
+    void noteUnknownModel();
     QString phoneName() const;
     bool copyVideoParameters(AVCodecParameters* out) const;
     void requestKeyFrame() const;
 
     const SCDeviceModelInfo* m_btDeviceRecord = nullptr;
     bool m_btBound = false;
+    // Held from binding to unbinding; released exactly, never looked up by name.
+    ISCBluetoothDevice* m_btDevice = nullptr;
+    bool m_btBindingRan = false;
+    bool m_phoneInfoSent = false;
+    bool m_unknownModelNoted = false;
     QPointer<Controller> m_controller;
     QPointer<QPVAirPlayClient> m_client;
     QPointer<QPVDeviceWidget> m_widget;

@@ -9,6 +9,7 @@ PACKAGES=(
   libsdl2-dev libcpp-httplib-dev libssl-dev
   xvfb xauth x11-utils xdotool libgl1-mesa-dri libglx-mesa0 mesa-utils
   clang libclang-rt-dev ccache
+  libsdbus-c++-dev  # libhidlink talks to BlueZ over D-Bus
   libsqlite3-dev libpq-dev libsodium-dev libcurl4-openssl-dev postgresql  # account service; its tests run a private PostgreSQL
   libudev-dev umockdev libumockdev-dev  # hardware summary of the options; its test's mocked devices
   # home screen: X11 window property, guide pictures (QR code, Chinese labels), desktop tests

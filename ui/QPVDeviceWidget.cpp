@@ -2,6 +2,7 @@
 
 #include "app/PVSettings.h"
 #include "app/QPivoraApplication.h"
+#include "bluetooth/QBtGuideWidget.h"
 #include "control/Controller.h"
 #include "control/QHIDMapperWidget.h"
 #include "media/PVDevice.h"
@@ -447,20 +448,30 @@ void QPVDeviceWidget::showBluetoothGuide()
     if (m_mode != 0 || m_btGuideShown || m_btGuide)
         return;
     m_btGuideShown = true;
-    // The pairing guide (QBtGuideWidget, parent this) is created into m_btGuide here.
+    m_btGuide = new QBtGuideWidget(this);
+    qInfo("Bluetooth pairing guide shown for %s; this computer is listed as \"%s\"", qPrintable(phoneName()),
+        qPrintable(m_btGuide->pcName()));
+    placeBluetoothGuide();
+    m_btGuide->show();
+    m_btGuide->raise();
+}
+
+void QPVDeviceWidget::placeBluetoothGuide()
+{
+    // Over the picture, below the bars; it follows the window, which a window manager may still
+    // be placing when the guide appears.
     if (!m_btGuide)
         return;
     const int top = titleBarHeight();
     m_btGuide->setGeometry(QRect(mapToGlobal(QPoint(0, top)), QSize(width(), height() - top)));
-    m_btGuide->show();
-    m_btGuide->raise();
 }
 
 void QPVDeviceWidget::setControlDisplay(bool on)
 {
     m_controlDisplayed = on;
     m_sidePanel->setPhoneButtonsEnabled(on);
-    // The pairing guide follows the control state here once it exists.
+    if (m_btGuide)
+        m_btGuide->setConnected(on);
     emit controlDisplayChanged(on);
 }
 
@@ -685,6 +696,7 @@ void QPVDeviceWidget::moveEvent(QMoveEvent *event)
 {
     FramelessWindow<QWidget>::moveEvent(event);
     placeFpsWindow();
+    placeBluetoothGuide();
     placeKeyMapOverlay();
     if (m_sidePanel->isVisible())
         m_ctrlBar->placeSidePanel();
@@ -694,6 +706,7 @@ void QPVDeviceWidget::resizeEvent(QResizeEvent *event)
 {
     FramelessWindow<QWidget>::resizeEvent(event);
     placeFpsWindow();
+    placeBluetoothGuide();
     placeKeyMapOverlay();
 }
 

@@ -14,6 +14,7 @@ struct AVFrame;
 class CropSelectionWidget;
 class KeepRatioWidget;
 class PVDevice;
+class QBtGuideWidget;
 class QPVAirPlayClient;
 class QAbstractButton;
 class QKeySequence;
@@ -105,6 +106,7 @@ private:
     QSize shrinkToScreen(QSize size) const;
     QSize containerSize() const;
     int titleBarHeight() const;
+    void placeBluetoothGuide();
     QRect availableScreenArea() const;
     void placeFpsWindow();
     void placeKeyMapOverlay();
@@ -147,7 +149,7 @@ private:
     QWidget* m_fpsWindow = nullptr;
     QLabel* m_fpsLabel = nullptr;
     QPointer<QHIDMapperWidget> m_keyMapOverlay;
-    QPointer<QWidget> m_btGuide;
+    QPointer<QBtGuideWidget> m_btGuide;
     bool m_btGuideShown = false;
     bool m_controlDisplayed = false;
     QSize m_frameSize;

@@ -86,6 +86,16 @@ const uint8_t* bytes(const QByteArray& a)
     return reinterpret_cast<const uint8_t*>(a.constData());
 }
 
+QStringList g_warnings;
+QtMessageHandler g_previousHandler = nullptr;
+
+void collectWarnings(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtWarningMsg)
+        g_warnings << text;
+    g_previousHandler(type, context, text);
+}
+
 // The rate the FPS read-out shows for that frame size, or -1 when it shows something else.
 int shownFps(QPVDeviceWidget* window, const QSize& size)
 {
@@ -111,6 +121,7 @@ class TestPVDevice : public QObject {
 private slots:
     void initTestCase();
     void firstFrameShowsAndPlacesTheWindow();
+    void unknownModelIsLoggedOncePerPhone();
     void fpsReadOutFollowsARestartedStream();
 
 private:
@@ -181,6 +192,32 @@ void TestPVDevice::firstFrameShowsAndPlacesTheWindow()
     m_service.removeChannel(second);
     m_service.removeChannel(first);
     QCOMPARE(m_service.channelCount(), 0);
+}
+
+void TestPVDevice::unknownModelIsLoggedOncePerPhone()
+{
+    // iPhones of kind 1: one of a model the table lacks, one it knows; an Android phone of an
+    // unknown model does not need the table.
+    void* future = m_service.Connect("future", 1);
+    void* known = m_service.Connect("known", 1);
+    void* android = m_service.Connect("android", 3);
+    g_warnings.clear();
+    g_previousHandler = qInstallMessageHandler(collectWarnings);
+    for (void* handle : { future, known, android })
+        static_cast<QPVAirPlayClient*>(handle)->createDeviceSession();
+    m_service.Information(future, "future", "future", "19.0", "iPhone99,1");
+    m_service.Information(known, "known", "known", "17.1", "iPhone17,5");
+    m_service.Information(android, "android", "android", "14", "Pixel99");
+    // Information that comes again is looked up again, and still noted only once.
+    for (int i = 0; i < 3; ++i)
+        emit static_cast<QPVAirPlayClient*>(future)->deviceSession()->deviceInfoChanged();
+    QTest::qWait(200);
+    qInstallMessageHandler(g_previousHandler);
+    const QStringList noted = g_warnings.filter("is not in the model table");
+    QCOMPARE(noted.size(), 1);
+    QVERIFY(noted[0].contains("\"iPhone99,1\" of channel future"));
+    for (void* handle : { future, known, android })
+        m_service.removeChannel(handle);
 }
 
 void TestPVDevice::fpsReadOutFollowsARestartedStream()
