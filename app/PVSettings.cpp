@@ -59,7 +59,8 @@ bool writeJson(QIODevice& device, const QSettings::SettingsMap& map)
 QVariantMap generalDefaults()
 {
     return {{QStringLiteral("lang"), languageForLocale(QLocale::system())},
-            {QStringLiteral("closingAction"), QStringLiteral("askfirst")}};
+            {QStringLiteral("closingAction"), QStringLiteral("askfirst")},
+            {QStringLiteral("receiverAccess"), QStringLiteral("open")}};
 }
 
 QVariantMap iosDeviceDefaults()

@@ -19,6 +19,10 @@
 #include "ui/QMainDialog.h"
 #include "ui/QSignDialog.h"
 #include "ui/QUserPanel.h"
+#include "ui/QPVAccessPrompt.h"
+#include "ui/QMDControlCenter.h"
+#include "usbdriver/CWDIDlg.h"
+#include "usbdriver/CWDIJob.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -39,6 +43,7 @@ namespace {
 const char kSingleInstanceKey[] = "PIVORA_BY_ORVANE";
 constexpr int kMicrophoneTestMs = 20000;
 constexpr int kApiSuccess = 10000;
+constexpr int kDriverJobWaitMs = 60000;
 
 // Languages that have a translation file named after their code.
 const QStringList kPlainLanguageCodes = {
@@ -86,8 +91,11 @@ QPivoraApplication::QPivoraApplication(int& argc, char** argv)
 
 QPivoraApplication::~QPivoraApplication()
 {
-    if (m_state != State::TornDown)
+    // Without a normal end of run (an embedding test, an early exit) the windows are still open.
+    if (m_state != State::TornDown) {
+        closeWindows();
         tearDown();
+    }
     delete m_userContext;
     m_userContext = nullptr;
     PVDebug::uninstall();
@@ -254,6 +262,7 @@ void QPivoraApplication::startBluetoothService()
     // The service always exists here; whether phones can be controlled is its support answer.
     m_btService = new SCBluetoothService();
     m_btService->setDelegate(this);
+    m_btService->setSupportHandler([this](bool supported) { onBluetoothSupportAnswered(supported); });
     connect(this, &QPivoraApplication::didBLEDeviceConnectStatusChanged, this,
         &QPivoraApplication::onBLEDeviceConnectStatusChanged, Qt::QueuedConnection);
 }
@@ -262,6 +271,17 @@ void QPivoraApplication::onBLEDeviceConnectStatusChanged(const QString& name, ui
 {
     if (m_btService)
         m_btService->updateDevice(name.toUtf8().toStdString(), address, isConnected);
+}
+
+void QPivoraApplication::onBluetoothSupportAnswered(bool supported)
+{
+    // The receiver's HID options depend on the answer.
+    if (m_state == State::ServicesRunning) {
+        updateAirPlayServiceOptions(m_airplayOptions);
+        if (m_airplayService)
+            m_airplayService->applyOptions(&m_airplayOptions);
+    }
+    emit didBluetoothSupportChanged(supported);
 }
 
 void QPivoraApplication::initAudioMixer()
@@ -275,7 +295,61 @@ bool QPivoraApplication::startAirPlayService(const QString& name)
 {
     if (!m_airplayService)
         m_airplayService = new QPVAirPlayService;
+    // Before the first phone can come.
+    applyReceiverAccess();
     return m_airplayService->start(name.toUtf8().constData(), &m_airplayOptions);
+}
+
+void QPivoraApplication::applyReceiverAccess()
+{
+    if (!m_airplayService)
+        return;
+    const QString text = PVSettings::optionString(*m_settings, "general", "receiverAccess");
+    bool known = false;
+    const SCReceiverAccess::Mode mode = SCReceiverAccess::modeFromText(text.toStdString(), &known);
+    if (!known)
+        qWarning("Setting \"receiverAccess\" has the unknown value \"%s\"; using \"open\"", qUtf8Printable(text));
+    QStringList allowed;
+    const QVariantList phones = PVSettings::optionValue(*m_settings, "general", "allowedPhones", QVariantList()).toList();
+    for (const QVariant& phone : phones)
+        allowed << phone.toMap().value("id").toString();
+    m_airplayService->setRememberedPhones(allowed);
+    m_airplayService->setAccessMode(mode);
+}
+
+void QPivoraApplication::rememberAllowedPhone(const QString& channelId, const QString& phoneName)
+{
+    QVariantList phones = PVSettings::optionValue(*m_settings, "general", "allowedPhones", QVariantList()).toList();
+    for (const QVariant& phone : phones) {
+        if (phone.toMap().value("id").toString() == channelId)
+            return;
+    }
+    phones << QVariantMap{{"id", channelId}, {"name", phoneName}};
+    PVSettings::setOption(*m_settings, "general", "allowedPhones", phones);
+    m_settings->sync();
+}
+
+void QPivoraApplication::airplayServiceDidAskAccess(const QString& phoneName, const QString& channelId,
+                                                    const QString& address, int* answer)
+{
+    // A question that reaches this thread while the receiver stops is not put to the user.
+    if (!m_airplayService || m_airplayService->access().isClosed()) {
+        *answer = int(SCReceiverAccess::Answer::Deny);
+        return;
+    }
+    if (!m_accessPrompt)
+        m_accessPrompt = new QPVAccessPrompt(this);
+    qInfo("Receiver access: asking whether \"%s\" (%s) may mirror", qUtf8Printable(phoneName),
+          qUtf8Printable(address));
+    const SCReceiverAccess::Answer choice = m_accessPrompt->ask(alertParent(), phoneName);
+    if (choice == SCReceiverAccess::Answer::AlwaysAllow)
+        rememberAllowedPhone(channelId, phoneName);
+    *answer = int(choice);
+}
+
+QString QPivoraApplication::receiverAccessCode() const
+{
+    return m_airplayService ? m_airplayService->accessCode() : QString();
 }
 
 void QPivoraApplication::connectAirPlayService()
@@ -294,11 +368,17 @@ void QPivoraApplication::connectAirPlayService()
             &QPivoraApplication::airplayServiceDidAirPlayMirroringFrameSizeChanged, Qt::QueuedConnection);
     connect(s, &QPVAirPlayService::didAirPlayMirroringRotated, this,
             &QPivoraApplication::airplayServiceDidAirPlayMirroringRotated, Qt::QueuedConnection);
+    // The phone's connection waits while the user decides.
+    connect(s, &QPVAirPlayService::didAskAccess, this, &QPivoraApplication::airplayServiceDidAskAccess,
+            Qt::BlockingQueuedConnection);
+    connect(s, &QPVAirPlayService::didAccessCodeChanged, this, &QPivoraApplication::didReceiverAccessCodeChanged,
+            Qt::QueuedConnection);
 }
 
 void QPivoraApplication::createDriverWindow()
 {
-    // The hidden USB driver window is created here, without parent, and centred.
+    // Hidden for the whole run; it centres itself and starts watching USB devices.
+    m_driverWindow = new CWDIDlg();
 }
 
 QWidget* QPivoraApplication::alertParent() const
@@ -373,6 +453,7 @@ void QPivoraApplication::appOptionsDidChange()
         m_airplayService->applyOptions(&m_airplayOptions);
         // The name follows the language.
         m_airplayService->setName(receiverName().toUtf8().constData());
+        applyReceiverAccess();
     }
 
     if (PVSettings::optionBool(*m_settings, "record", "audioInputTest"))
@@ -498,7 +579,13 @@ void QPivoraApplication::signOut()
 
 void QPivoraApplication::uninstallDrivers()
 {
-    // The driver uninstall job starts here once the driver window exists.
+    if (!m_driverWindow)
+        return;
+    if (m_driverJob && !m_driverJob->wait(kDriverJobWaitMs))
+        qWarning("Previous driver uninstall still running");
+    m_driverJob = m_driverWindow->startUninstall();
+    if (!m_driverJob)
+        qInfo("Driver uninstall not started: the driver window is busy");
 }
 
 // --- Home screen entry points
@@ -518,12 +605,19 @@ void QPivoraApplication::showSignIn(QWidget* anchor)
 
 void QPivoraApplication::showMultiDeviceCenter()
 {
-    // The multi-device center is created, or shown again, maximised here.
+    QMDControlCenter* center = QMDControlCenter::instance();
+    if (!center) {
+        center = new QMDControlCenter(m_airplayService);
+        qInfo("Multi-device center opened with %d phones", m_airplayService ? m_airplayService->channelCount() : 0);
+    }
+    center->showMaximized();
+    center->raise();
+    center->activateWindow();
 }
 
 bool QPivoraApplication::isMultiDeviceCenterOpen() const
 {
-    return false;
+    return QMDControlCenter::instance() != nullptr;
 }
 
 // --- Receiver and Bluetooth events
@@ -546,6 +640,8 @@ void QPivoraApplication::airplayServiceDidFindNewChannel(QPVAirPlayClient* clien
     client->createDeviceSession();
     if (PVDevice* session = client->deviceSession())
         emit session->volumeMuteChanged(false);
+    if (QMDControlCenter* center = QMDControlCenter::instance())
+        center->addDevice(client);
     // Two phones that connect together are both listed before either event is handled here, so
     // "the first phone" is the only one with a session, not the only listed channel.
     if (phonesWithSession() == 1) {
@@ -571,7 +667,8 @@ void QPivoraApplication::airplayServiceDidStopChannel(QPVAirPlayClient* client)
     if (!isListedClient(client))
         return;
     qInfo("Phone disconnected: channel %s", qPrintable(client->channelId()));
-    // The multi-device center lets go of the client's window here.
+    if (QMDControlCenter* center = QMDControlCenter::instance())
+        center->removeDevice(client);
     m_airplayService->removeClient(client);
     if (m_airplayService->channelCount() == 0) {
         if (m_btService)
@@ -583,33 +680,55 @@ void QPivoraApplication::airplayServiceDidStopChannel(QPVAirPlayClient* client)
     }
 }
 
-void QPivoraApplication::airplayServiceDidAirPlayMirroringPlay(QPVAirPlayClient*)
+void QPivoraApplication::updateCenterDevice(QPVAirPlayClient* client)
 {
+    QMDControlCenter* center = QMDControlCenter::instance();
+    if (center && isListedClient(client))
+        center->updateDevice(client);
+}
+
+void QPivoraApplication::airplayServiceDidAirPlayMirroringPlay(QPVAirPlayClient* client)
+{
+    updateCenterDevice(client);
     emit didUserStatusChanged();
 }
 
-void QPivoraApplication::airplayServiceDidAirPlayMirroringStop(QPVAirPlayClient*)
+void QPivoraApplication::airplayServiceDidAirPlayMirroringStop(QPVAirPlayClient* client)
 {
+    updateCenterDevice(client);
 }
 
-void QPivoraApplication::airplayServiceDidAirPlayMirroringFrameSizeChanged(QPVAirPlayClient*)
+void QPivoraApplication::airplayServiceDidAirPlayMirroringFrameSizeChanged(QPVAirPlayClient* client)
 {
+    updateCenterDevice(client);
 }
 
-void QPivoraApplication::airplayServiceDidAirPlayMirroringRotated(QPVAirPlayClient*, int, int)
+void QPivoraApplication::airplayServiceDidAirPlayMirroringRotated(QPVAirPlayClient* client, int, int)
 {
+    updateCenterDevice(client);
 }
 
 void QPivoraApplication::bluetoothDeviceLinked(ISCBluetoothDevice* device)
 {
-    if (PVDevice* session = sessionForPhone(QString::fromStdString(device->name())))
+    // Phones often share a name: a device goes to the session that holds it, else to the first
+    // session of that name still waiting for a link, which takes it at once.
+    const QString name = QString::fromStdString(device->name());
+    PVDevice* session = sessionHolding(device);
+    if (!session) {
+        session = sessionAwaitingLink(name);
+        if (session)
+            m_btService->claim(device, session);
+        else
+            session = sessionForPhone(name);
+    }
+    if (session)
         emit session->setupBtDevice();
     emit didUserConnectBtDevice(m_btService, device);
 }
 
 void QPivoraApplication::bluetoothDeviceUnlinked(ISCBluetoothDevice* device)
 {
-    if (PVDevice* session = sessionForPhone(QString::fromStdString(device->name())))
+    if (PVDevice* session = sessionHolding(device))
         emit session->destroyBtDevice();
     emit didUserDisconnectBtDevice(m_btService, device);
 }
@@ -622,6 +741,32 @@ PVDevice* QPivoraApplication::sessionForPhone(const QString& phoneName) const
     return client ? client->deviceSession() : nullptr;
 }
 
+PVDevice* QPivoraApplication::sessionHolding(const ISCBluetoothDevice* device) const
+{
+    const ISCBluetoothDeviceDelegate* holder = m_btService ? m_btService->holderOf(device) : nullptr;
+    if (!holder || !m_airplayService)
+        return nullptr;
+    for (int i = 0; QPVAirPlayClient* client = m_airplayService->clientAt(i); ++i) {
+        PVDevice* session = client->deviceSession();
+        if (session && static_cast<const ISCBluetoothDeviceDelegate*>(session) == holder)
+            return session;
+    }
+    return nullptr;
+}
+
+PVDevice* QPivoraApplication::sessionAwaitingLink(const QString& phoneName) const
+{
+    if (!m_airplayService || !m_btService)
+        return nullptr;
+    for (int i = 0; QPVAirPlayClient* client = m_airplayService->clientAt(i); ++i) {
+        PVDevice* session = client->deviceSession();
+        if (session && client->phoneName() == phoneName && session->isAwaitingBluetoothLink()
+            && !m_btService->deviceHeldBy(session))
+            return session;
+    }
+    return nullptr;
+}
+
 // --- Shut-down
 
 void QPivoraApplication::closeWindows()
@@ -632,7 +777,14 @@ void QPivoraApplication::closeWindows()
         delete m_mainWindow;
         m_mainWindow = nullptr;
     }
-    // The driver window waits for its job thread (at most 60 s) and is destroyed here.
+    if (m_driverWindow) {
+        if (m_driverJob && !m_driverJob->wait(kDriverJobWaitMs))
+            qWarning("Driver uninstall did not end within %d ms", kDriverJobWaitMs);
+        m_driverJob.reset();
+        m_driverWindow->destroyWindow();
+        delete m_driverWindow;
+        m_driverWindow = nullptr;
+    }
 }
 
 void QPivoraApplication::tearDown()
@@ -647,6 +799,8 @@ void QPivoraApplication::tearDown()
     if (m_airplayService) {
         // Nothing may reach this object while the engine's threads are being ended.
         disconnect(m_airplayService, nullptr, this, nullptr);
+        if (m_accessPrompt)
+            m_accessPrompt->cancel();
         m_airplayService->stop();
         delete m_airplayService;
         m_airplayService = nullptr;

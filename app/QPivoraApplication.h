@@ -10,8 +10,10 @@
 #include <QTranslator>
 
 #include <cstdint>
+#include <memory>
 
 class CWDIDlg;
+class CWDIJob;
 class ISCBluetoothDevice;
 class PVDevice;
 class PVSignalWatcher;
@@ -20,6 +22,7 @@ class QMainDialog;
 class QNetworkAccessManager;
 class QPVAirPlayClient;
 class QPVAirPlayService;
+class QPVAccessPrompt;
 class QPVApiService;
 class QSettings;
 class SCBluetoothService;
@@ -44,6 +47,7 @@ public:
     SCBluetoothService* bluetoothService() const { return m_btService; }
     PVUserContext* userContext() const { return m_userContext; }
     QMainDialog* mainWindow() const { return m_mainWindow; }
+    CWDIDlg* driverWindow() const { return m_driverWindow; }
     const QString& dataDirectory() const { return m_dataDir; }
     State state() const { return m_state; }
 
@@ -51,11 +55,19 @@ public:
     bool isSimplifiedChinese() const { return m_language == QLatin1String("zh-cn"); }
     bool canControl(uint32_t kind) const;
     QString receiverName() const;
+    // The code phones must give to mirror while "receiverAccess" is "pin" (fresh each start),
+    // empty in the other modes; the main window shows it and follows
+    // didReceiverAccessCodeChanged.
+    QString receiverAccessCode() const;
     const SCAirPlayServiceOptions& airplayOptions() const { return m_airplayOptions; }
+    // Runs while a microphone test switched on in the options lasts.
+    const QTimer& microphoneTestTimer() const { return m_micTestTimer; }
 
     void checkVersion();
     void setUserContext(PVUserContext* context);
     void signOut();
+    // Removes the USB drivers of this program (the options' "Uninstall", after its own
+    // confirmation). Returns at once; the job runs on the driver window's worker.
     void uninstallDrivers();
     // Entry points of the home screen's buttons. The sign-in dialog and the multi-device center
     // fill them; the main window only calls them.
@@ -82,6 +94,9 @@ signals:
     void didBLEDeviceConnectStatusChanged(QString name, uint64_t address, bool isConnected);
     void didOptionsChanged();
     void didCheckNewVersion(bool hasNewer, int forceUpdate);
+    // The Bluetooth library's support answer arrived (it may come after the services started).
+    void didBluetoothSupportChanged(bool supported);
+    void didReceiverAccessCodeChanged(const QString& code);
 
 public slots:
     void didApiCheckVersion(int result, QJsonObject* resObject);
@@ -94,6 +109,9 @@ public slots:
     void airplayServiceDidAirPlayMirroringRotated(QPVAirPlayClient* client, int oldDir, int newDir);
     void appOptionsDidChange();
     void updateAirPlayServiceOptions(SCAirPlayServiceOptions& serviceOptions);
+    // Asks the user whether an unknown phone may mirror ("receiverAccess" is "ask").
+    void airplayServiceDidAskAccess(const QString& phoneName, const QString& channelId, const QString& address,
+                                    int* answer);
 
 private:
     bool refuseConflictingProgram();
@@ -103,11 +121,19 @@ private:
     void startServices();
     void startBluetoothService();
     void onBLEDeviceConnectStatusChanged(const QString& name, uint64_t address, bool isConnected);
+    void onBluetoothSupportAnswered(bool supported);
     // The device session of the mirrored phone with that name, or null.
     PVDevice* sessionForPhone(const QString& phoneName) const;
+    // The session holding that Bluetooth device, or null.
+    PVDevice* sessionHolding(const ISCBluetoothDevice* device) const;
+    // The first session of a phone with that name that still waits for its Bluetooth link.
+    PVDevice* sessionAwaitingLink(const QString& phoneName) const;
     void initAudioMixer();
     bool startAirPlayService(const QString& name);
     void connectAirPlayService();
+    // Hands "receiverAccess" and the phones allowed for good to the receiver service.
+    void applyReceiverAccess();
+    void rememberAllowedPhone(const QString& channelId, const QString& phoneName);
     void createDriverWindow();
     void createMainWindow();
     QWidget* alertParent() const;
@@ -121,10 +147,13 @@ private:
     void tearDown();
     bool isListedClient(QPVAirPlayClient* client) const;
     int phonesWithSession() const;
+    // The multi-device center, when open, follows a phone's new stream, size or turn.
+    void updateCenterDevice(QPVAirPlayClient* client);
 
     // Declaration order is the order of ownership the rest of the program expects.
     CWDIDlg* m_driverWindow = nullptr;
-    uint32_t m_driverJobThreadId = 0;
+    // The last driver uninstall job; null when none.
+    std::shared_ptr<CWDIJob> m_driverJob;
     QPVApiService* m_apiService = nullptr;
     SCAirPlayServiceOptions m_airplayOptions;
     QPVAirPlayService* m_airplayService = nullptr;
@@ -140,6 +169,7 @@ private:
     QSharedPointer<QNetworkAccessManager> m_network;
     QTranslator m_translator;
     PVSignalWatcher* m_signalWatcher = nullptr;
+    QPVAccessPrompt* m_accessPrompt = nullptr;
     State m_state = State::NotStarted;
 };
 

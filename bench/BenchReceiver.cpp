@@ -4,7 +4,11 @@
 #include "render/QRenderWidget.h"
 #include "scairplay/QPVAirPlayClient.h"
 #include "scairplay/QPVAirPlayService.h"
+#include "ui/QMDControlCenter.h"
 #include "ui/QPVDeviceWidget.h"
+
+#include <QGuiApplication>
+#include <QScreen>
 
 // --- CallbackTap
 
@@ -161,15 +165,48 @@ BenchReceiver::BenchReceiver()
     connect(service, &QPVAirPlayService::didFindNewChannel, this, &BenchReceiver::newChannel,
             Qt::BlockingQueuedConnection);
     connect(service, &QPVAirPlayService::didStopChannel, this, &BenchReceiver::stopChannel, Qt::QueuedConnection);
+    connect(service, &QPVAirPlayService::didAirPlayMirroringPlay, this, &BenchReceiver::updateChannel,
+            Qt::BlockingQueuedConnection);
+    connect(service, &QPVAirPlayService::didAirPlayMirroringStop, this, &BenchReceiver::updateChannel,
+            Qt::BlockingQueuedConnection);
 }
 
 BenchReceiver::~BenchReceiver()
 {
+    closeCenter();
     m_service.reset();
+}
+
+QMDControlCenter* BenchReceiver::openCenter()
+{
+    if (!m_center) {
+        m_center = new QMDControlCenter(m_service.get());
+        // What showMaximized gives with a window manager; the benchmark's display may have none.
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            m_center->setGeometry(screen->availableGeometry());
+        m_center->show();
+    }
+    return m_center;
+}
+
+void BenchReceiver::closeCenter()
+{
+    if (m_center)
+        m_center->close();
+    // Deleted on close, from the event loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void BenchReceiver::updateChannel(QPVAirPlayClient* client)
+{
+    if (m_center && m_service->isListed(client))
+        m_center->updateDevice(client);
 }
 
 bool BenchReceiver::start()
 {
+    // Benchmarks keep to loopback: no Avahi daemon is reached, so nothing is announced.
+    qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/pivora-bench-bus");
     if (!m_service->start("Pivora-(bench)", nullptr) || !m_service->engine())
         return false;
     m_service->engine()->SetCallback(m_tap.get());
@@ -207,6 +244,8 @@ void BenchReceiver::newChannel(QPVAirPlayClient* client)
     });
     m_renderEngine =
         window->renderWidget()->engine() == QRenderWidget::OpenGL ? QStringLiteral("OpenGL") : QStringLiteral("raster");
+    if (m_center)
+        m_center->addDevice(client);
     if (QWidget* renderer = window->renderWidget()->renderWidget()) {
         m_renderers[renderer] = key;
         renderer->installEventFilter(this);
@@ -229,5 +268,7 @@ void BenchReceiver::stopChannel(QPVAirPlayClient* client)
     if (!m_service->isListed(client))
         return;
     m_showing.remove(client->channelId());
+    if (m_center)
+        m_center->removeDevice(client);
     m_service->removeClient(client);
 }

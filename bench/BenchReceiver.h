@@ -8,6 +8,7 @@
 
 #include <QMap>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <chrono>
@@ -18,6 +19,7 @@
 #include <unordered_map>
 #include <vector>
 
+class QMDControlCenter;
 class QPVAirPlayClient;
 class QPVAirPlayService;
 
@@ -104,12 +106,18 @@ public:
     // The engine the phone windows draw with ("raster", "OpenGL"), as the settings chose it.
     QString renderEngineName() const { return m_renderEngine; }
 
+    // The multi-device center over the whole screen, told of phones as the application tells
+    // it; phones that connect while it is open go straight into it.
+    QMDControlCenter* openCenter();
+    void closeCenter();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void newChannel(QPVAirPlayClient* client);
     void stopChannel(QPVAirPlayClient* client);
+    void updateChannel(QPVAirPlayClient* client);
 
 private:
     // The tap is declared first so it outlives the service, whose engine calls it until stopped.
@@ -118,4 +126,5 @@ private:
     QMap<QString, bool> m_showing;
     std::unordered_map<QObject*, std::string> m_renderers;
     QString m_renderEngine = QStringLiteral("none (no window)");
+    QPointer<QMDControlCenter> m_center;
 };

@@ -1,6 +1,7 @@
 #pragma once
 // Small process and event-loop helpers shared by the end-to-end benchmarks.
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +14,16 @@ namespace BenchSystem {
 long residentKiB();
 // CPU time of the whole process (all threads), in seconds.
 double cpuSeconds();
+// CPU seconds of each of this process's threads so far, by thread id, with its kind: the GUI
+// (main) thread "gui", the video decoding threads "decoding", the rest "other".
+struct ThreadTime {
+    QString kind;
+    double seconds = 0.0;
+};
+QMap<int, ThreadTime> threadTimes();
+// The CPU use of each kind of thread between two readings, in percent of one core.
+QMap<QString, double> threadPercent(const QMap<int, ThreadTime>& before, const QMap<int, ThreadTime>& after,
+                                    int ms);
 // The three load averages as /proc/loadavg gives them.
 QString loadAverage();
 // Runs the event loop for a while.

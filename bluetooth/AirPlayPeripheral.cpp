@@ -105,10 +105,10 @@ bool AirPlayPeripheral::isStopRequested() const
     return m_stopRequested;
 }
 
-void AirPlayPeripheral::waitUntilLoaded()
+bool AirPlayPeripheral::waitUntilLoaded(std::chrono::milliseconds timeout)
 {
     std::unique_lock<std::mutex> lock(m_mutex);
-    m_wake.wait(lock, [this] { return m_loaded || !m_thread; });
+    return m_wake.wait_for(lock, timeout, [this] { return m_loaded || !m_thread; });
 }
 
 void AirPlayPeripheral::markLoaded()
@@ -129,6 +129,8 @@ void AirPlayPeripheral::run()
             qInfo("This host cannot act as a Bluetooth LE peripheral; Bluetooth control is off");
     }
     markLoaded();
+    if (m_loadedHandler)
+        m_loadedHandler(m_supported);
 
     while (!isStopRequested()) {
         std::unique_ptr<PeripheralCommand> command = takeCommand();

@@ -3,8 +3,10 @@
 #include "bluetooth/PeripheralCommand.h"
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <set>
@@ -38,8 +40,11 @@ public:
     bool isStopRequested() const;
     // Whether the host can act as an LE peripheral; false while the library is not loaded.
     bool isSupported() const { return m_supported.load(); }
-    // Blocks until the worker has loaded the library and asked it for support (or ended).
-    void waitUntilLoaded();
+    // Waits at most `timeout` until the worker has loaded the library and asked it for support
+    // (or ended); answers whether it has.
+    bool waitUntilLoaded(std::chrono::milliseconds timeout);
+    // Told on the worker thread once the support answer is known. Set before start.
+    void setLoadedHandler(std::function<void(bool supported)> handler) { m_loadedHandler = std::move(handler); }
 
 private:
     friend class AirPlayPeripheralThread;
@@ -63,6 +68,7 @@ private:
     bool m_finished = false;
 
     std::atomic<bool> m_supported { false };
+    std::function<void(bool)> m_loadedHandler;
     std::unique_ptr<QThread> m_thread;
     std::string m_libraryName;
 

@@ -1,17 +1,12 @@
 #pragma once
 
+#include "hidlink/hidlink.h"
+
 #include <cstdint>
 
-// The HID peripheral library's side of the boundary: the callback record it copies in and the
-// signatures of its exports, as the program resolves them by name.
+// The signatures of the HID peripheral library's exports, as the program resolves them by
+// name; the callback record comes from the library's own header.
 extern "C" {
-
-typedef void (*PhoneLinkedCallback)(void* context, const char* name, uint64_t address, bool connected);
-
-struct PeripheralCallbacks {
-    void* context;
-    PhoneLinkedCallback onPhoneLinked;
-};
 
 typedef void (*AirPlayPeripheralVoidFn)();
 typedef bool (*AirPlayPeripheralBoolFn)();

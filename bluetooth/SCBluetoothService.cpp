@@ -2,23 +2,35 @@
 
 #include "app/QPivoraApplication.h"
 #include "bluetooth/ISCBluetoothServiceDelegate.h"
+#include "bluetooth/ISCBluetoothDeviceDelegate.h"
 #include "bluetooth/SCBluetoothDevice.h"
+
+#include <QObject>
 
 #include <algorithm>
 #include <cstdio>
 
 SCBluetoothService::SCBluetoothService(const std::string& libraryName)
     : m_peripheral(new AirPlayPeripheral)
+    , m_answerContext(new QObject)
 {
+    QObject* context = m_answerContext.get();
+    m_peripheral->setLoadedHandler([this, context](bool supported) {
+        QMetaObject::invokeMethod(context, [this, supported] { supportAnswered(supported); }, Qt::QueuedConnection);
+    });
     if (!m_peripheral->start(libraryName)) {
         m_peripheral->stop();
         m_peripheral.reset();
+        m_supportKnown = true;
         qWarning("Bluetooth service runs without its worker; Bluetooth control is off");
         return;
     }
     m_peripheral->enqueue(PeripheralCommand::callbacks({ this, &SCBluetoothService::phoneLinked }));
-    // The support answer decides the receiver's HID options right after this.
-    m_peripheral->waitUntilLoaded();
+    // The answer decides the receiver's HID options right after this, but only a bounded wait:
+    // a later answer is applied when it comes.
+    m_supportKnown = m_peripheral->waitUntilLoaded(kSupportWait);
+    if (!m_supportKnown)
+        qInfo("Bluetooth support is not known yet; it is applied when the library answers");
 }
 
 SCBluetoothService::~SCBluetoothService()
@@ -46,10 +58,82 @@ void SCBluetoothService::setDelegate(ISCBluetoothServiceDelegate* delegate)
 
 void SCBluetoothService::removeAllDevices()
 {
-    std::vector<SCBluetoothDevice*> devices;
-    devices.swap(m_devices);
-    for (SCBluetoothDevice* device : devices)
-        device->release();
+    while (!m_devices.empty())
+        dropDevice(m_devices.begin());
+}
+
+void SCBluetoothService::dropDevice(std::vector<SCBluetoothDevice*>::iterator it)
+{
+    SCBluetoothDevice* device = *it;
+    m_devices.erase(it);
+    // Off the list first: the holder's own release of it then finds nothing to free.
+    if (ISCBluetoothDeviceDelegate* holder = device->delegate())
+        holder->bluetoothDeviceDisconnect(device, 1);
+    device->disconnect();
+    device->release();
+}
+
+SCBluetoothDevice* SCBluetoothService::listed(const ISCBluetoothDevice* device) const
+{
+    const auto it = std::find_if(m_devices.begin(), m_devices.end(),
+        [device](const SCBluetoothDevice* d) { return static_cast<const ISCBluetoothDevice*>(d) == device; });
+    return it == m_devices.end() ? nullptr : *it;
+}
+
+ISCBluetoothDeviceDelegate* SCBluetoothService::holderOf(const ISCBluetoothDevice* device) const
+{
+    const SCBluetoothDevice* d = listed(device);
+    return d ? d->delegate() : nullptr;
+}
+
+ISCBluetoothDevice* SCBluetoothService::deviceHeldBy(const ISCBluetoothDeviceDelegate* holder) const
+{
+    if (!holder)
+        return nullptr;
+    const auto it = std::find_if(m_devices.begin(), m_devices.end(),
+        [holder](const SCBluetoothDevice* d) { return d->delegate() == holder; });
+    return it == m_devices.end() ? nullptr : *it;
+}
+
+bool SCBluetoothService::claim(ISCBluetoothDevice* device, ISCBluetoothDeviceDelegate* holder)
+{
+    SCBluetoothDevice* d = listed(device);
+    if (!d || !holder || (d->delegate() && d->delegate() != holder))
+        return false;
+    d->setDelegate(holder);
+    return true;
+}
+
+ISCBluetoothDevice* SCBluetoothService::findFreeByName(const std::string& name,
+    const ISCBluetoothDeviceDelegate* asker) const
+{
+    SCBluetoothDevice* freeConnected = nullptr;
+    SCBluetoothDevice* freeAny = nullptr;
+    for (SCBluetoothDevice* d : m_devices) {
+        if (d->name() != name)
+            continue;
+        if (asker && d->delegate() == asker)
+            return d;
+        if (d->delegate())
+            continue;
+        if (!freeConnected && d->isConnected())
+            freeConnected = d;
+        if (!freeAny)
+            freeAny = d;
+    }
+    return freeConnected ? freeConnected : freeAny;
+}
+
+void SCBluetoothService::releaseDevice(ISCBluetoothDevice* device)
+{
+    const auto it = std::find_if(m_devices.begin(), m_devices.end(),
+        [device](const SCBluetoothDevice* d) { return static_cast<const ISCBluetoothDevice*>(d) == device; });
+    if (it == m_devices.end())
+        return;
+    SCBluetoothDevice* d = *it;
+    m_devices.erase(it);
+    d->disconnect();
+    d->release();
 }
 
 ISCBluetoothDevice* SCBluetoothService::findByAddress(const std::string& address) const
@@ -81,6 +165,14 @@ bool SCBluetoothService::isSupported() const
     return m_peripheral && m_peripheral->isSupported();
 }
 
+void SCBluetoothService::supportAnswered(bool supported)
+{
+    m_supportKnown = true;
+    qInfo("Bluetooth control %s", supported ? "is supported" : "is not supported on this computer");
+    if (m_supportHandler)
+        m_supportHandler(supported);
+}
+
 void SCBluetoothService::updateDevice(const std::string& name, uint64_t address, bool connected)
 {
     const std::string text = formatAddress(address);
@@ -110,12 +202,8 @@ void SCBluetoothService::removeDeviceByName(const std::string& name)
 {
     auto it = std::find_if(m_devices.begin(), m_devices.end(),
         [&](const SCBluetoothDevice* d) { return d->name() == name; });
-    if (it == m_devices.end())
-        return;
-    SCBluetoothDevice* device = *it;
-    m_devices.erase(it);
-    device->disconnect();
-    device->release();
+    if (it != m_devices.end())
+        dropDevice(it);
 }
 
 std::string SCBluetoothService::formatAddress(uint64_t address)

@@ -60,6 +60,39 @@ const SCDeviceModelInfo kModels[SCDeviceModelInfo::kRowCount] = {
     { 53, { "iPad8,5", "iPad8,6", "iPad8,7", "iPad8,8" }, "iPad Pro (12.9-inch) (3nd generation)", 1024, 1366, 2, 12.9 },
     { 54, { "iPad8,11", "iPad8,12" }, "iPad Pro (12.9-inch) (4nd generation)", 1024, 1366, 2, 12.9 },
     { 55, { "iPad13,8", "iPad13,9", "iPad13,10", "iPad13,11" }, "iPad Pro 12.9 inch 5th Gen", 1024, 1366, 2, 12.9 },
+    // Models released after the rows above; sizes in points, insets from the screens' corner radii.
+    { 56, { "iPhone14,4" }, "iPhone 13 mini", 375, 812, 3, 5.4 },
+    { 57, { "iPhone14,5" }, "iPhone 13", 390, 844, 3, 6.1 },
+    { 58, { "iPhone14,2" }, "iPhone 13 Pro", 390, 844, 3, 6.1 },
+    { 59, { "iPhone14,3" }, "iPhone 13 Pro Max", 428, 926, 3, 6.7 },
+    { 60, { "iPhone14,6" }, "iPhone SE (3rd generation)", 375, 667, 2, 4.7 },
+    { 61, { "iPhone14,7" }, "iPhone 14", 390, 844, 3, 6.1 },
+    { 62, { "iPhone14,8" }, "iPhone 14 Plus", 428, 926, 3, 6.7 },
+    { 63, { "iPhone15,2" }, "iPhone 14 Pro", 393, 852, 3, 6.1 },
+    { 64, { "iPhone15,3" }, "iPhone 14 Pro Max", 430, 932, 3, 6.7 },
+    { 65, { "iPhone15,4" }, "iPhone 15", 393, 852, 3, 6.1 },
+    { 66, { "iPhone15,5" }, "iPhone 15 Plus", 430, 932, 3, 6.7 },
+    { 67, { "iPhone16,1" }, "iPhone 15 Pro", 393, 852, 3, 6.1 },
+    { 68, { "iPhone16,2" }, "iPhone 15 Pro Max", 430, 932, 3, 6.7 },
+    { 69, { "iPhone17,3" }, "iPhone 16", 393, 852, 3, 6.1 },
+    { 70, { "iPhone17,4" }, "iPhone 16 Plus", 430, 932, 3, 6.7 },
+    { 71, { "iPhone17,1" }, "iPhone 16 Pro", 402, 874, 3, 6.3 },
+    { 72, { "iPhone17,2" }, "iPhone 16 Pro Max", 440, 956, 3, 6.9 },
+    { 73, { "iPhone17,5" }, "iPhone 16e", 390, 844, 3, 6.1 },
+    { 74, { "iPad12,1", "iPad12,2" }, "iPad (9th generation)", 810, 1080, 2, 10.2 },
+    { 75, { "iPad13,18", "iPad13,19" }, "iPad (10th generation)", 820, 1180, 2, 10.9 },
+    { 76, { "iPad15,7", "iPad15,8" }, "iPad (A16)", 820, 1180, 2, 11 },
+    { 77, { "iPad14,1", "iPad14,2" }, "iPad mini (6th generation)", 744, 1133, 2, 8.3 },
+    { 78, { "iPad16,1", "iPad16,2" }, "iPad mini (A17 Pro)", 744, 1133, 2, 8.3 },
+    { 79, { "iPad13,16", "iPad13,17" }, "iPad Air (5th generation)", 820, 1180, 2, 10.9 },
+    { 80, { "iPad14,8", "iPad14,9" }, "iPad Air 11-inch (M2)", 820, 1180, 2, 11 },
+    { 81, { "iPad14,10", "iPad14,11" }, "iPad Air 13-inch (M2)", 1024, 1366, 2, 13 },
+    { 82, { "iPad15,3", "iPad15,4" }, "iPad Air 11-inch (M3)", 820, 1180, 2, 11 },
+    { 83, { "iPad15,5", "iPad15,6" }, "iPad Air 13-inch (M3)", 1024, 1366, 2, 13 },
+    { 84, { "iPad14,3", "iPad14,4" }, "iPad Pro 11-inch (4th generation)", 834, 1194, 2, 11 },
+    { 85, { "iPad14,5", "iPad14,6" }, "iPad Pro 12.9-inch (6th generation)", 1024, 1366, 2, 12.9 },
+    { 86, { "iPad16,3", "iPad16,4" }, "iPad Pro 11-inch (M4)", 834, 1210, 2, 11.1 },
+    { 87, { "iPad16,5", "iPad16,6" }, "iPad Pro 13-inch (M4)", 1032, 1376, 2, 13 },
 };
 
 } // namespace
@@ -99,6 +132,20 @@ int32_t SCDeviceModelInfo::cornerInset(const SCDeviceModelInfo* info)
     case 29:
         return 53;
     case 40: case 48: case 49: case 50: case 53: case 54: case 55:
+        return 18;
+    case 56:
+        return 44;
+    case 57: case 58: case 61: case 73:
+        return 47;
+    case 59: case 62:
+        return 53;
+    case 63: case 64: case 65: case 66: case 67: case 68: case 69: case 70:
+        return 55;
+    case 71: case 72:
+        return 62;
+    case 77: case 78:
+        return 21;
+    case 75: case 76: case 79: case 80: case 81: case 82: case 83: case 84: case 85: case 86: case 87:
         return 18;
     default:
         return 0;

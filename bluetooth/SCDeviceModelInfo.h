@@ -7,7 +7,7 @@
 // One row of the iOS device model table: what the pointer driver needs to know about a phone.
 struct SCDeviceModelInfo {
     static constexpr int kMaxIdentifiers = 8;
-    static constexpr size_t kRowCount = 55;
+    static constexpr size_t kRowCount = 87;
 
     int32_t code;
     const char* identifiers[kMaxIdentifiers];

@@ -2,6 +2,9 @@
 
 #include "bluetooth/ISCBluetoothDevice.h"
 #include "control/InputConvertAirplay.h"
+#include "control/InputConvertKBMapper.h"
+#include "control/KeyRepeatFilter.h"
+#include "control/QHIDMapperWidget.h"
 #include "media/PVDevice.h"
 #include "render/QRenderWidget.h"
 #include "scairplay/CAirPlayEx.h"
@@ -12,6 +15,7 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace {
@@ -64,6 +68,7 @@ bool hasArea(const QRect& position)
 Controller::Controller(int deviceKind, QObject* parent)
     : QObject(parent)
     , m_deviceKind(deviceKind)
+    , m_keyRepeat(new KeyRepeatFilter(this))
 {
     installConverter(new InputConvertAirplay(this));
 }
@@ -72,10 +77,13 @@ Controller::~Controller() = default;
 
 void Controller::setKBMapProfile(const QString& path)
 {
-    // A profile path selects the key-map converter once key maps are played; until then every
-    // choice gives plain mouse and keyboard.
-    Q_UNUSED(path)
-    installConverter(new InputConvertAirplay(this));
+    if (path.isEmpty()) {
+        installConverter(new InputConvertAirplay(this));
+        qInfo("Key map off");
+        return;
+    }
+    installConverter(new InputConvertKBMapper(this, path));
+    qInfo("Key map on: %s", qUtf8Printable(path));
 }
 
 void Controller::installConverter(InputConvertBase* converter)
@@ -226,7 +234,16 @@ void Controller::onPostVolumeDown()
 
 void Controller::onPostKBMapper()
 {
-    // The key-map editor overlay is opened and closed over the window's video here.
+    if (!m_window)
+        return;
+    if (QHIDMapperWidget* overlay = m_window->keyMapOverlay()) {
+        overlay->close();
+        delete overlay;
+        return;
+    }
+    auto* overlay = new QHIDMapperWidget(m_window, this);
+    m_window->setKeyMapOverlay(overlay);
+    overlay->show();
 }
 
 void Controller::onMouseSensitivityChanged(int value)
@@ -258,20 +275,28 @@ void Controller::onSetScreenPowerMode(ControlMsg::ScreenPowerMode mode)
 
 void Controller::onMouseEvent(const QMouseEvent* from, QSize frameSize, QSize showSize)
 {
+    // A key let go just before stays before the mouse.
+    m_keyRepeat->flush();
     if (m_converter)
         m_converter->mouseEvent(from, frameSize, showSize);
 }
 
 void Controller::onWheelEvent(const QWheelEvent* from, QSize frameSize, QSize showSize)
 {
+    m_keyRepeat->flush();
     if (m_converter)
         m_converter->wheelEvent(from, frameSize, showSize);
 }
 
 void Controller::onKeyEvent(const QKeyEvent* from, QSize frameSize, QSize showSize)
 {
-    if (m_converter)
-        m_converter->keyEvent(from, frameSize, showSize);
+    if (!from)
+        return;
+    // A held key stays held: its repeats reach the converter as repeated presses only.
+    m_keyRepeat->keyEvent(*from, [this, frameSize, showSize](const QKeyEvent& event) {
+        if (m_converter)
+            m_converter->keyEvent(&event, frameSize, showSize);
+    });
 }
 
 void Controller::onRequestDeviceClipboard()

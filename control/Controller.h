@@ -18,6 +18,7 @@ class CAirPlayEx;
 class CKBMapProfile;
 class ISCBluetoothDevice;
 class InputConvertBase;
+class KeyRepeatFilter;
 class PVDevice;
 class QKeyEvent;
 class QMouseEvent;
@@ -127,6 +128,7 @@ private:
     QSize sessionFrameSize() const;
 
     const int m_deviceKind;
+    KeyRepeatFilter* m_keyRepeat;
     QPointer<InputConvertBase> m_converter;
     SCTouchToPointerDriver m_pointerDriver;
     ISCBluetoothDevice* m_btDevice = nullptr;

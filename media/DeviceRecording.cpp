@@ -1,6 +1,7 @@
 #include "media/DeviceRecording.h"
 
 #include "app/PVSettings.h"
+#include "media/AVCompat.h"
 #include "media/AVPtr.h"
 #include "media/Recorder.h"
 #include "media/Screenshot.h"
@@ -28,7 +29,7 @@ AVCodecParametersPtr recordAudioParameters()
     params->codec_type = AVMEDIA_TYPE_AUDIO;
     params->codec_id = AV_CODEC_ID_AAC;
     params->format = AV_SAMPLE_FMT_FLTP;
-    params->profile = FF_PROFILE_AAC_LOW;
+    params->profile = kAacLowProfile;
     av_channel_layout_default(&params->ch_layout, 2);
     params->sample_rate = 44100;
     params->bits_per_raw_sample = av_get_bytes_per_sample(AV_SAMPLE_FMT_FLTP) * 8;

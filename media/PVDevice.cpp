@@ -5,6 +5,7 @@
 #include "bluetooth/ISCBluetoothDevice.h"
 #include "bluetooth/SCBluetoothService.h"
 #include "bluetooth/SCDeviceModelInfo.h"
+#include "control/CKBMapService.h"
 #include "control/Controller.h"
 #include "media/AVPtr.h"
 #include "media/Decoder.h"
@@ -23,6 +24,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEvent>
+#include <QFile>
 #include <QMetaEnum>
 #include <QPushButton>
 #include <QUrl>
@@ -45,6 +47,12 @@ constexpr int kWindowY = 50;
 constexpr uint32_t kKeyFrameOnRequestKind = 2;
 constexpr uint32_t kAndroidKind = 3;
 constexpr uint32_t kNoControlKind = 4;
+
+// Kinds 1 and 2 are iPhones and iPads, controlled over Bluetooth.
+bool isIosKind(uint32_t kind)
+{
+    return kind == 1 || kind == 2;
+}
 const char kGraphicsHelpUrl[] = "https://www.pivora.app/help/graphics";
 const char kKeyMappingGroup[] = "KBMapping";
 const char kMouseSensitivityKey[] = "mouseSensitivity";
@@ -102,7 +110,7 @@ PVDevice::PVDevice(QPVAirPlayClient* client)
     m_widget->setAttribute(Qt::WA_QuitOnClose, false);
     m_widget->setDevice(this);
     m_widget->setMode(kStandaloneMode);
-    connect(m_widget.data(), &QPVDeviceWidget::didActivate, this, &PVDevice::onWindowActivated);
+    connect(m_widget.data(), &QPVDeviceWidget::didActivate, this, &PVDevice::subscribeBluetoothClient);
 
     connectController();
     connect(this, &PVDevice::volumeMuteChanged, this, &PVDevice::onVolumeMuteChanged, queued);
@@ -112,6 +120,24 @@ void PVDevice::setupController()
 {
     m_controller = new Controller(m_client ? int(m_client->deviceKind()) : 0, this);
     applyKeyMappingSettings();
+    applyRememberedKeyMap();
+}
+
+void PVDevice::applyRememberedKeyMap()
+{
+    if (!m_client)
+        return;
+    CKBMapService* service = CKBMapService::instance();
+    const QString name = service->appliedProfile(m_client->channelId());
+    if (name.isEmpty())
+        return;
+    const QString path = service->profilePath(name);
+    if (!CKBMapService::isValidName(name) || !QFile::exists(path)) {
+        qWarning("Key map \"%s\" of channel %s is gone; the phone is played without it", qUtf8Printable(name.left(64)),
+            qUtf8Printable(m_client->channelId()));
+        return;
+    }
+    m_controller->setKBMapProfile(path);
 }
 
 void PVDevice::applyKeyMappingSettings()
@@ -201,9 +227,11 @@ PVDevice::~PVDevice()
     // Before the window, which it points at.
     delete m_controller.data();
     delete m_widget.data();
+    // Exactly the device this session bound: another phone may have the same name.
     QPivoraApplication* app = application();
-    if (m_client && app && app->bluetoothService())
-        app->bluetoothService()->removeDeviceByName(phoneName().toStdString());
+    if (m_btDevice && app && app->bluetoothService())
+        app->bluetoothService()->releaseDevice(m_btDevice);
+    m_btDevice = nullptr;
     m_client.clear();
 }
 
@@ -272,16 +300,24 @@ void PVDevice::screenshot()
 
 void PVDevice::showFPS(bool on)
 {
-    if (!m_videoBuffer || !m_widget)
+    m_showFps = on;
+    if (!m_widget)
         return;
-    FpsCounter* counter = &m_videoBuffer->fpsCounter();
     if (on) {
-        connect(counter, &FpsCounter::updateFPS, m_widget.data(), &QPVDeviceWidget::updateFps,
-                Qt::QueuedConnection);
-    } else {
-        disconnect(counter, &FpsCounter::updateFPS, m_widget.data(), &QPVDeviceWidget::updateFps);
-        m_widget->updateFps(-1);
+        connectFpsCounter();
+        return;
     }
+    if (m_videoBuffer)
+        disconnect(&m_videoBuffer->fpsCounter(), &FpsCounter::updateFPS, m_widget.data(), &QPVDeviceWidget::updateFps);
+    m_widget->updateFps(-1);
+}
+
+void PVDevice::connectFpsCounter()
+{
+    if (!m_showFps || !m_videoBuffer || !m_widget)
+        return;
+    connect(&m_videoBuffer->fpsCounter(), &FpsCounter::updateFPS, m_widget.data(), &QPVDeviceWidget::updateFps,
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
 }
 
 // --- Video
@@ -312,6 +348,8 @@ void PVDevice::setupVideo()
     m_stream->setKeyFrameRequest([this] { requestKeyFrame(); });
     m_stream->startDecoding();
     connect(m_decoder.data(), &Decoder::onNewFrame, this, &PVDevice::onVideoFrame, Qt::QueuedConnection);
+    // A read-out switched on for an earlier stream counts this one.
+    connectFpsCounter();
 }
 
 void PVDevice::onMirroringStop()
@@ -331,6 +369,9 @@ void PVDevice::teardownVideo()
         m_videoBuffer->release();
         delete m_videoBuffer;
         m_videoBuffer = nullptr;
+        // Nothing plays now; the read-out must not keep the last stream's rate.
+        if (m_showFps && m_widget && !m_closing)
+            m_widget->updateFps(0);
     }
 }
 
@@ -361,7 +402,9 @@ void PVDevice::onVideoFrame()
     if (!frame)
         return;
 
-    if (m_firstFrame)
+    // A window of the multi-device center that is on no page stays hidden.
+    const bool waitsInCenter = m_widget->mode() == kCenterMode && !m_widget->parentWidget();
+    if (m_firstFrame && !waitsInCenter)
         m_widget->show();
     m_widget->showFrame(frame.get());
     if (m_firstFrame) {
@@ -428,8 +471,20 @@ void PVDevice::onDeviceInfoChanged()
 
 void PVDevice::lookUpModelRow()
 {
-    if (!m_btDeviceRecord && m_client)
-        m_btDeviceRecord = SCDeviceModelInfo::find(m_client->modelId().toStdString());
+    if (m_btDeviceRecord || !m_client)
+        return;
+    m_btDeviceRecord = SCDeviceModelInfo::find(m_client->modelId().toStdString());
+    if (!m_client->modelId().isEmpty())
+        noteUnknownModel();
+}
+
+void PVDevice::noteUnknownModel()
+{
+    if (!m_client || m_btDeviceRecord || m_unknownModelNoted || !isIosKind(m_client->deviceKind()))
+        return;
+    m_unknownModelNoted = true;
+    qWarning("Phone model \"%s\" of channel %s is not in the model table; touches cannot be placed on it",
+        qPrintable(m_client->modelId()), qPrintable(m_client->channelId()));
 }
 
 void PVDevice::onVolumeMuteChanged(bool isMuted)
@@ -468,20 +523,28 @@ void PVDevice::bindBluetooth()
         m_btBound = true;
         return;
     }
+    m_btBindingRan = true;
     m_widget->showBluetoothGuide();
     const std::string name = phoneName().toStdString();
-    ISCBluetoothDevice* device = service->findByName(name);
-    if (device && device->isConnected()) {
+    // A device of this name that no other session holds (phones often share names).
+    ISCBluetoothDevice* device = service->findFreeByName(name, this);
+    if (device && device->isConnected() && service->claim(device, this)) {
         bluetoothDeviceConnectionChanged(device, true);
         return;
     }
     // The library reports the phone once it links; the answer comes back as a link change.
-    service->setPhoneInfo(name, m_client->channelId().toStdString());
+    // It keeps the name for good, so once is enough.
+    if (!m_phoneInfoSent) {
+        m_phoneInfoSent = true;
+        service->setPhoneInfo(name, m_client->channelId().toStdString());
+    }
 }
 
 void PVDevice::onDestroyBtDevice()
 {
-    if (!m_closing)
+    // Several reports of one drop come as several calls; the link may also be up again by the
+    // time a queued call arrives.
+    if (!m_closing && m_btBound && !(m_btDevice && m_btDevice->isConnected()))
         unbindBluetooth();
 }
 
@@ -497,21 +560,23 @@ void PVDevice::unbindBluetooth()
         m_controller->setDeviceWindow(nullptr);
     }
     logControl(false);
+    ISCBluetoothDevice* device = m_btDevice;
+    m_btDevice = nullptr;
     QPivoraApplication* app = application();
-    SCBluetoothService* service = app ? app->bluetoothService() : nullptr;
-    const std::string name = phoneName().toStdString();
-    // Taken off the service's list as it is released, so the list never holds a freed device.
-    if (service)
-        service->removeDeviceByName(name);
+    if (device && app && app->bluetoothService())
+        app->bluetoothService()->releaseDevice(device);
     emit deviceInfoChanged();
 }
 
 void PVDevice::bluetoothDeviceDisconnect(ISCBluetoothDevice* device, int flag)
 {
-    Q_UNUSED(device)
-    if (flag != 0)
-        unbindBluetooth();
-    // A zero flag is handed back to the device by the Bluetooth bridge.
+    // A zero flag is handed back to the device by the Bluetooth bridge; a device this session
+    // does not hold is none of its business.
+    if (flag == 0 || !device || device != m_btDevice)
+        return;
+    // The service frees the device right after this.
+    m_btDevice = nullptr;
+    unbindBluetooth();
 }
 
 void PVDevice::bluetoothDeviceConnectionChanged(ISCBluetoothDevice* device, bool connected)
@@ -522,17 +587,29 @@ void PVDevice::bluetoothDeviceConnectionChanged(ISCBluetoothDevice* device, bool
     }
     if (m_closing || !device || !m_controller)
         return;
+    QPivoraApplication* app = application();
+    SCBluetoothService* service = app ? app->bluetoothService() : nullptr;
+    if (service && !service->claim(device, this)) {
+        qWarning("Bluetooth device %s is bound to another phone", device->address().c_str());
+        return;
+    }
+    m_btDevice = device;
     m_btBound = true;
     // The model row may not have been looked up yet when the link comes up first.
     lookUpModelRow();
+    noteUnknownModel();
     m_controller->setBluetoothDevice(device, m_btDeviceRecord, m_client ? m_client->versionNumber() : 0);
     m_controller->setDeviceWindow(m_widget.data());
     m_controller->setBluetoothReady(true);
     logControl(true);
-    QPivoraApplication* app = application();
-    if (m_widget && m_widget->isActiveWindow() && app && app->bluetoothService())
-        app->bluetoothService()->setSubscribedClient(phoneName().toStdString());
+    if (m_widget && m_widget->isActiveWindow() && service)
+        service->setSubscribedClient(phoneName().toStdString());
     emit deviceInfoChanged();
+}
+
+bool PVDevice::isAwaitingBluetoothLink() const
+{
+    return !m_closing && m_btBindingRan && !m_btBound && m_client && isIosKind(m_client->deviceKind());
 }
 
 void PVDevice::logControl(bool on) const
@@ -541,7 +618,7 @@ void PVDevice::logControl(bool on) const
         m_client ? qPrintable(m_client->channelId()) : "(gone)");
 }
 
-void PVDevice::onWindowActivated()
+void PVDevice::subscribeBluetoothClient()
 {
     if (!m_btBound || !acceptsInput())
         return;

@@ -46,7 +46,11 @@ public:
     // Whether mouse and keyboard input on the window is handed on to the phone.
     bool acceptsInput() const;
 
+    // The FPS read-out follows the video buffer of whatever stream plays, until switched off.
     void showFPS(bool on);
+    // The phone becomes the Bluetooth service's subscribed client when it is controlled now
+    // (its window became active, or it was picked in the multi-device center).
+    void subscribeBluetoothClient();
 
     // Saves the picture on screen, cut and turned as shown, as a PNG in the save folder.
     void screenshot();
@@ -57,6 +61,10 @@ public:
 
     void bluetoothDeviceDisconnect(ISCBluetoothDevice* device, int flag) override;
     void bluetoothDeviceConnectionChanged(ISCBluetoothDevice* device, bool connected) override;
+    // An iOS phone whose binding ran and whose Bluetooth link is not up.
+    bool isAwaitingBluetoothLink() const;
+    // The Bluetooth device this session bound, or null.
+    ISCBluetoothDevice* bluetoothDevice() const { return m_btDevice; }
 
 signals:
     void newFramePushed(AVFrame* frame);
@@ -100,19 +108,27 @@ private:
     void bindBluetooth();
     void unbindBluetooth();
     void logControl(bool on) const;
-    void onWindowActivated();
+    void connectFpsCounter();
     static bool isHardwareFrame(const AVFrame* frame);
     void setupRecording();
     void setupController();
     void applyKeyMappingSettings();
+    // The key map the user last switched on for this phone.
+    void applyRememberedKeyMap();
     void connectController();
     void lookUpModelRow();
+    void noteUnknownModel();
     QString phoneName() const;
     bool copyVideoParameters(AVCodecParameters* out) const;
     void requestKeyFrame() const;
 
     const SCDeviceModelInfo* m_btDeviceRecord = nullptr;
     bool m_btBound = false;
+    // Held from binding to unbinding; released exactly, never looked up by name.
+    ISCBluetoothDevice* m_btDevice = nullptr;
+    bool m_btBindingRan = false;
+    bool m_phoneInfoSent = false;
+    bool m_unknownModelNoted = false;
     QPointer<Controller> m_controller;
     QPointer<QPVAirPlayClient> m_client;
     QPointer<QPVDeviceWidget> m_widget;
@@ -124,5 +140,6 @@ private:
     // Read by the client on the receiver engine's threads.
     std::atomic<bool> m_muted{false};
     bool m_firstFrame = true;
+    bool m_showFps = false;
     bool m_closing = false;  // being destroyed: queued calls only release what they carry
 };

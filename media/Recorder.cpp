@@ -1,5 +1,6 @@
 #include "media/Recorder.h"
 
+#include "media/AVCompat.h"
 #include "media/StreamTranscode.h"
 #include "media/pvoaudio.h"
 
@@ -605,7 +606,7 @@ void Recorder::encodeAudioBuffer(const QByteArray& bytes)
     std::memcpy(frame->data[0], pcm.constData(), samples * kMixerFrameBytes);
     const AVRational rate{1, kMixerRate};
     frame->pts = clock + av_rescale_q(m_audioSamples, rate, kMicroseconds);
-    frame->pkt_duration = av_rescale_q(samples, rate, kMicroseconds);
+    setFrameDuration(frame.get(), av_rescale_q(samples, rate, kMicroseconds));
     m_audioSamples += samples;
     m_transcoder->pushFrame(frame.get());
 }

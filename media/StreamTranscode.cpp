@@ -1,5 +1,6 @@
 #include "media/StreamTranscode.h"
 
+#include "media/AVCompat.h"
 #include "media/Recorder.h"
 
 #include <QDebug>
@@ -165,7 +166,7 @@ void StreamTranscode::encodeFrame(const AVFrame* frame)
             return;
         if (copy->pts != AV_NOPTS_VALUE)
             copy->pts = av_rescale_q(copy->pts, kMicroseconds, m_encoder->time_base);
-        copy->pkt_duration = m_encoder->frame_size;
+        setFrameDuration(copy.get(), m_encoder->frame_size);
         sendFrame(copy.get());
         return;
     }
@@ -246,7 +247,7 @@ void StreamTranscode::encodeFifo()
             return;
         // Timestamps count samples from the first frame's time, so they never drift.
         frame->pts = m_clockBase + m_samplesSent;
-        frame->pkt_duration = frameSize;
+        setFrameDuration(frame.get(), frameSize);
         m_samplesSent += frameSize;
         sendFrame(frame.get());
     }

@@ -7,7 +7,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
-#include <QWindow>
 
 #include <cmath>
 
@@ -19,6 +18,23 @@ extern "C" {
 namespace {
 // Rows converted at a time on the way to the window: small enough to stay in the cache.
 constexpr int kBandRows = 32;
+// A picture shrunk to a third or less of each side (a thumbnail) is scaled with the fast
+// bilinear filter: several times cheaper there, and the loss of detail does not show.
+constexpr int kThumbnailShrink = 3;
+
+int scalingFlags(const QSize &source, const QSize &target)
+{
+    const bool thumbnail = target.width() * kThumbnailShrink <= source.width()
+        && target.height() * kThumbnailShrink <= source.height();
+    return thumbnail ? SWS_FAST_BILINEAR : SWS_BILINEAR;
+}
+
+// The scaler writes odd-width pictures several times slower than even ones, so a picture of
+// odd width is converted one column wider and drawn without that column.
+QSize convertedSize(const QSize &picture)
+{
+    return QSize(picture.width() + (picture.width() & 1), picture.height());
+}
 
 // The image a painter draws into (a window's backing store), when rows of RGB32 may be
 // written there directly: a plain 32-bit image, painted without transformation, clipping,
@@ -186,7 +202,7 @@ void QRasterRenderWidget::showFrame(const AVFrame *frame)
     }
     m_nv12 = frame->format == AV_PIX_FMT_NV12;
     // A window that cannot be seen paints (and converts) when it is exposed again.
-    if (isShowing())
+    if (render::isOnScreen(this))
         update();
 }
 
@@ -224,17 +240,6 @@ bool QRasterRenderWidget::keepFrame(const AVFrame *frame)
     }
     m_stale = true;
     return true;
-}
-
-bool QRasterRenderWidget::isShowing() const
-{
-    if (!isVisible())
-        return false;
-    const QWidget *top = window();
-    if (top->isMinimized())
-        return false;
-    const QWindow *handle = top->windowHandle();
-    return handle && handle->isExposed();
 }
 
 QRect QRasterRenderWidget::sourceRect() const
@@ -299,7 +304,7 @@ SwsContext *QRasterRenderWidget::Converter::get(AVPixelFormat format, const QSiz
     if (m_context && format == m_format && source == m_source && target == m_target)
         return m_context.get();
     m_context.reset(sws_getContext(source.width(), source.height(), format, target.width(),
-                                   target.height(), AV_PIX_FMT_RGB32, SWS_BILINEAR, nullptr,
+                                   target.height(), AV_PIX_FMT_RGB32, scalingFlags(source, target), nullptr,
                                    nullptr, nullptr));
     m_format = format;
     m_source = source;
@@ -382,15 +387,16 @@ void QRasterRenderWidget::paintBands(QPainter &painter, const QRect &target, con
 
 bool QRasterRenderWidget::convertWhole(const QSize &target, const QRect &source)
 {
-    SwsContext *context = m_wholeConverter.get(converterFormat(), source.size(), target);
+    const QSize converted = convertedSize(target);
+    SwsContext *context = m_wholeConverter.get(converterFormat(), source.size(), converted);
     if (!context)
         return false;
     // A shared picture would detach into a buffer without the slack.
-    if (m_image.size() != target || !m_image.isDetached())
-        m_image = render::convertibleImage(target);
+    if (m_image.size() != converted || !m_image.isDetached())
+        m_image = render::convertibleImage(converted);
     if (m_image.isNull()) {
-        qWarning("Raster renderer could not allocate a %dx%d picture", target.width(),
-                 target.height());
+        qWarning("Raster renderer could not allocate a %dx%d picture", converted.width(),
+                 converted.height());
         return false;
     }
     const Planes planes = planesAt(source.topLeft());
@@ -399,6 +405,7 @@ bool QRasterRenderWidget::convertWhole(const QSize &target, const QRect &source)
     sws_scale(context, planes.data, planes.strides, 0, source.height(), output, outputStrides);
     m_image.setDevicePixelRatio(devicePixelRatioF());
     m_imageSource = source;
+    m_imageTarget = target;
     m_stale = false;
     return true;
 }
@@ -408,7 +415,8 @@ void QRasterRenderWidget::paintWhole(QPainter &painter, const QRect &device, con
     QSize target = device.size();
     if (render::swapsSides(m_state.rotation()))
         target.transpose();
-    const bool current = !m_stale && m_image.size() == target && m_imageSource == source;
+    const bool current = !m_stale && m_imageTarget == target && m_imageSource == source
+        && !m_image.isNull();
     if (m_frame && m_frame->data[0] && !current && !target.isEmpty())
         convertWhole(target, source);
     const qreal ratio = devicePixelRatioF();
@@ -421,16 +429,17 @@ void QRasterRenderWidget::paintWhole(QPainter &painter, const QRect &device, con
     if (render::swapsSides(m_state.rotation()))
         unturned.transpose();
     // Only a picture left from before a failed conversion needs scaling.
-    if (m_image.size() != target)
+    const QRectF drawn(QPointF(0, 0), QSizeF(m_imageTarget));
+    if (m_imageTarget != target)
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (render::quarterTurnDegrees(m_state.rotation()) == 0) {
-        painter.drawImage(QRectF(picture.topLeft(), unturned), m_image);
+        painter.drawImage(QRectF(picture.topLeft(), unturned), m_image, drawn);
         return;
     }
     painter.translate(picture.center());
     painter.rotate(m_state.rotation());
     painter.drawImage(QRectF(QPointF(-unturned.width() / 2, -unturned.height() / 2), unturned),
-                      m_image);
+                      m_image, drawn);
 }
 
 void QRasterRenderWidget::paintEvent(QPaintEvent *event)

@@ -74,7 +74,6 @@ private:
 
     bool acceptsFrame(const AVFrame *frame) const;
     bool keepFrame(const AVFrame *frame);
-    bool isShowing() const;
     // The part of the frame that is shown, in frame pixels, starting on an even row and column.
     QRect sourceRect() const;
     Planes planesAt(const QPoint &origin) const;
@@ -93,6 +92,7 @@ private:
     bool m_stale = true;  // m_image does not show m_frame with the current crop
     QImage m_image;       // the whole picture at its screen size, unturned
     QRect m_imageSource;
+    QSize m_imageTarget;  // the size m_image shows the picture at (it may be a column wider)
     QImage m_band;        // a band of rows on its way to the window
     Converter m_wholeConverter;
     Converter m_bandConverter;

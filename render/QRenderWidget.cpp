@@ -157,14 +157,12 @@ void QRenderWidget::showMemoryFrame(const AVFrame *frame)
         if (size != frameSize())
             return;  // the size was refused and logged
     }
-    // The raster engine keeps a reference to the frame rather than copying its planes.
+    // Both engines keep a reference to the frame rather than copying its planes, and convert
+    // or upload it only when it can be seen.
     if (auto *raster = qobject_cast<QRasterRenderWidget *>(m_widget))
         raster->showFrame(frame);
-    else if (i420)
-        updatePlanes(frame->data[0], frame->data[1], frame->data[2],
-                     frame->linesize[0], frame->linesize[1], frame->linesize[2]);
-    else
-        updateSurface(frame->data[0], frame->data[1], frame->linesize[0], frame->linesize[1]);
+    else if (auto *gl = qobject_cast<QYUVOpenGLWidget *>(m_widget))
+        gl->showFrame(frame);
 }
 
 QSize QRenderWidget::displayFrameSize() const

@@ -40,7 +40,7 @@ public:
     // Shows a decoded frame: I420 (YUV420P, YUVJ420P) or NV12, or a hardware frame, which is
     // read back into memory first. A frame of another size than the current one sets the new
     // size first (which turns the rotation back to 0). Frames that cannot be shown are logged
-    // and dropped. The frame itself is not kept after the call, but the raster engine keeps a
+    // and dropped. The frame itself is not kept after the call, but the engines keep a
     // reference to a reference-counted frame's buffers until the next frame: write into such a
     // buffer only after av_frame_make_writable.
     void updateFrame(const AVFrame *frame);

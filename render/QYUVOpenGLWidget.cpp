@@ -10,6 +10,12 @@
 
 #include <cstring>
 
+extern "C" {
+#include <libavutil/frame.h>
+#include <libavutil/imgutils.h>
+#include <libavutil/pixfmt.h>
+}
+
 namespace {
 
 const char *const kVertexShader =
@@ -163,6 +169,7 @@ void QYUVOpenGLWidget::createTextures()
     }
     m_texturesReady = true;
     m_texturesFilled = false;
+    m_frameUploaded = false;
 }
 
 void QYUVOpenGLWidget::releaseTextures()
@@ -219,15 +226,109 @@ void QYUVOpenGLWidget::updateSurface(const uchar *y, const uchar *uv, int stride
 
 void QYUVOpenGLWidget::showPlanes(const std::vector<Plane> &planes)
 {
-    if (canUploadNow()) {
+    if (canUploadNow() && render::isOnScreen(this)) {
         makeCurrent();
         uploadPlanes(planes);
         doneCurrent();
-        m_staged.clear();
-    } else {
-        stagePlanes(planes);
+        // Borrowed planes are not kept; a rebuild shows the next frame.
+        m_frame.reset();
+        update();
+        return;
+    }
+    m_frameUploaded = !keepCopy(planes);
+    update();
+}
+
+void QYUVOpenGLWidget::showFrame(const AVFrame *frame)
+{
+    if (!frame || QSize(frame->width, frame->height) != m_state.frameSize()) {
+        qWarning("OpenGL renderer rejected a frame that does not have the current size");
+        return;
+    }
+    const bool nv12 = frame->format == AV_PIX_FMT_NV12;
+    const bool accepted = nv12
+        ? m_state.acceptsNV12(frame->data[0], frame->data[1], frame->linesize[0], frame->linesize[1])
+        : m_state.acceptsI420(frame->data[0], frame->data[1], frame->data[2], frame->linesize[0],
+                              frame->linesize[1], frame->linesize[2]);
+    if (!accepted)
+        return;
+    if (nv12 != m_nv12)
+        switchMode(nv12);
+    if (!keepFrame(frame)) {
+        showPlanes(planesOf(frame));
+        return;
+    }
+    m_frameUploaded = false;
+    if (canUploadNow() && render::isOnScreen(this)) {
+        makeCurrent();
+        uploadKeptFrame();
+        doneCurrent();
     }
     update();
+}
+
+std::vector<QYUVOpenGLWidget::Plane> QYUVOpenGLWidget::planesOf(const AVFrame *frame) const
+{
+    const QSize size(frame->width, frame->height);
+    const QSize chroma = render::chromaSize(size);
+    if (frame->format == AV_PIX_FMT_NV12)
+        return {{frame->data[0], frame->linesize[0], size, GL_RED, 1},
+                {frame->data[1], frame->linesize[1], chroma, GL_RG, 2}};
+    return {{frame->data[0], frame->linesize[0], size, GL_LUMINANCE, 1},
+            {frame->data[1], frame->linesize[1], chroma, GL_LUMINANCE, 1},
+            {frame->data[2], frame->linesize[2], chroma, GL_LUMINANCE, 1}};
+}
+
+bool QYUVOpenGLWidget::keepFrame(const AVFrame *frame)
+{
+    if (!frame->buf[0])
+        return false;
+    if (!m_frame)
+        m_frame = makeAVFrame();
+    else
+        av_frame_unref(m_frame.get());
+    if (!m_frame || av_frame_ref(m_frame.get(), frame) < 0) {
+        m_frame.reset();
+        return false;
+    }
+    return true;
+}
+
+bool QYUVOpenGLWidget::keepCopy(const std::vector<Plane> &planes)
+{
+    const QSize size = m_state.frameSize();
+    AVFramePtr copy = makeAVFrame();
+    if (!copy)
+        return false;
+    copy->format = m_nv12 ? AV_PIX_FMT_NV12 : AV_PIX_FMT_YUV420P;
+    copy->width = size.width();
+    copy->height = size.height();
+    if (av_frame_get_buffer(copy.get(), 0) < 0) {
+        qWarning("OpenGL renderer could not keep a %dx%d frame", size.width(), size.height());
+        return false;
+    }
+    for (size_t i = 0; i < planes.size(); ++i) {
+        const Plane &plane = planes[i];
+        av_image_copy_plane(copy->data[i], copy->linesize[i], plane.data, plane.stride,
+                            plane.size.width() * plane.bytesPerPixel, plane.size.height());
+    }
+    m_frame = std::move(copy);
+    return true;
+}
+
+void QYUVOpenGLWidget::uploadKeptFrame()
+{
+    if (!m_frame || m_frameUploaded)
+        return;
+    // A frame of the other kind or an older size no longer fits the textures.
+    const bool fits = (m_frame->format == AV_PIX_FMT_NV12) == m_nv12
+        && QSize(m_frame->width, m_frame->height) == m_state.frameSize();
+    if (!fits) {
+        m_frame.reset();
+        return;
+    }
+    uploadPlanes(planesOf(m_frame.get()));
+    m_frameUploaded = true;
 }
 
 void QYUVOpenGLWidget::uploadPlanes(const std::vector<Plane> &planes)
@@ -245,38 +346,6 @@ void QYUVOpenGLWidget::uploadPlanes(const std::vector<Plane> &planes)
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     m_texturesFilled = true;
-}
-
-void QYUVOpenGLWidget::stagePlanes(const std::vector<Plane> &planes)
-{
-    m_staged.clear();
-    m_staged.reserve(planes.size());
-    for (const Plane &plane : planes) {
-        const int rowBytes = plane.size.width() * plane.bytesPerPixel;
-        StagedPlane copy{std::vector<uchar>(size_t(rowBytes) * size_t(plane.size.height())), plane};
-        for (int row = 0; row < plane.size.height(); ++row)
-            std::memcpy(copy.bytes.data() + size_t(row) * rowBytes,
-                        plane.data + size_t(row) * size_t(plane.stride), size_t(rowBytes));
-        copy.plane.stride = rowBytes;
-        m_staged.push_back(std::move(copy));
-    }
-    m_stagedNV12 = m_nv12;
-}
-
-void QYUVOpenGLWidget::uploadStaged()
-{
-    if (m_staged.empty())
-        return;
-    // A frame of the other kind or an older size no longer fits the textures.
-    if (m_stagedNV12 == m_nv12 && m_staged.front().plane.size == m_state.frameSize()) {
-        std::vector<Plane> planes;
-        for (StagedPlane &staged : m_staged) {
-            staged.plane.data = staged.bytes.data();
-            planes.push_back(staged.plane);
-        }
-        uploadPlanes(planes);
-    }
-    m_staged.clear();
 }
 
 void QYUVOpenGLWidget::setPictureViewport()
@@ -302,7 +371,7 @@ void QYUVOpenGLWidget::paintGL()
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     if (!m_texturesReady)
         return;
-    uploadStaged();
+    uploadKeptFrame();
     if (!m_texturesFilled)
         return;
 
@@ -367,7 +436,7 @@ void QYUVOpenGLWidget::setFrameSize(const QSize &size)
     if (!m_state.setFrameSize(size))
         return;
     m_rebuildPending = true;
-    m_staged.clear();
+    m_frame.reset();
     repaint();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "media/AVPtr.h"
 #include "render/IRenderWidget.h"
 #include "render/RenderState.h"
 
@@ -8,12 +9,17 @@
 
 #include <vector>
 
+struct AVFrame;
 class QOpenGLBuffer;
 class QOpenGLShaderProgram;
 
 // Shows YUV frames with OpenGL: the planes go into textures as they are and a fragment
 // shader turns them into RGB (BT.709, limited range). I420 and NV12 frames each have their
 // own texture layout; the layout follows the kind of the incoming frame.
+//
+// Frames are uploaded as they come only while the widget can be seen. A hidden widget (a
+// window on another page of the multi-device center, a minimised one) keeps the newest frame
+// and uploads it, once, when it paints again.
 class QYUVOpenGLWidget : public QOpenGLWidget, protected QOpenGLFunctions, public IRenderWidget {
     Q_OBJECT
 public:
@@ -31,6 +37,10 @@ public:
                       int strideY, int strideU, int strideV) override;
     int rotation() const override { return m_state.rotation(); }
     void rotate(int degrees, bool relative) override;
+
+    // Shows an I420 or NV12 frame of the current frame size. A reference-counted frame is
+    // kept by reference, anything else is copied when it has to wait for an upload.
+    void showFrame(const AVFrame *frame);
 
     bool isNV12() const { return m_nv12; }
 
@@ -59,8 +69,10 @@ private:
     bool canUploadNow() const;
     void showPlanes(const std::vector<Plane> &planes);
     void uploadPlanes(const std::vector<Plane> &planes);
-    void stagePlanes(const std::vector<Plane> &planes);
-    void uploadStaged();
+    std::vector<Plane> planesOf(const AVFrame *frame) const;
+    bool keepFrame(const AVFrame *frame);
+    bool keepCopy(const std::vector<Plane> &planes);
+    void uploadKeptFrame();
     void setPictureViewport();
     void cleanup();
 
@@ -75,11 +87,8 @@ private:
     QOpenGLShaderProgram *m_program = nullptr;
     std::vector<GLuint> m_textures;
 
-    // A frame that arrived while the textures could not take it; uploaded at the next paint.
-    struct StagedPlane {
-        std::vector<uchar> bytes;
-        Plane plane;
-    };
-    std::vector<StagedPlane> m_staged;
-    bool m_stagedNV12 = false;
+    // The newest frame, when it is kept: it waits for an upload, or is uploaded again into
+    // textures rebuilt for a new context (after the widget moved to another window).
+    AVFramePtr m_frame;
+    bool m_frameUploaded = false;
 };

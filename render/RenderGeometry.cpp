@@ -1,5 +1,8 @@
 #include "render/RenderGeometry.h"
 
+#include <QWidget>
+#include <QWindow>
+
 namespace render {
 
 int quarterTurnDegrees(int rotation)
@@ -67,6 +70,17 @@ QPointF mapToFrame(const QPointF &position, const QSizeF &area, const QSize &fra
     mapped.rx() += crop.x() * display.width();
     mapped.ry() += crop.y() * display.height();
     return mapped;
+}
+
+bool isOnScreen(const QWidget *widget)
+{
+    if (!widget || !widget->isVisible())
+        return false;
+    const QWidget *top = widget->window();
+    if (top->isMinimized())
+        return false;
+    const QWindow *handle = top->windowHandle();
+    return handle && handle->isExposed();
 }
 
 }  // namespace render

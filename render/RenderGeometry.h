@@ -4,6 +4,8 @@
 #include <QRectF>
 #include <QSize>
 
+class QWidget;
+
 // Where the picture lands in a render widget and how widget positions map back onto the
 // frame. Both render engines and the container use these, so what is drawn and what input
 // is mapped to always agree.
@@ -31,5 +33,9 @@ QSize displayFrameSize(const QSizeF &area, const QSize &frameSize, const QRectF 
 // the picture map outside the frame (negative or beyond the size); they are not clamped.
 QPointF mapToFrame(const QPointF &position, const QSizeF &area, const QSize &frameSize,
                    const QRectF &crop, int rotation);
+
+// Whether what the widget draws can be seen now: it is visible and its window is neither
+// minimised nor unexposed. Renderers put off their work for a widget that cannot be seen.
+bool isOnScreen(const QWidget *widget);
 
 }  // namespace render

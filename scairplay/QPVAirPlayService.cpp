@@ -42,6 +42,8 @@ QPVAirPlayService::QPVAirPlayService(QObject* parent)
     : QObject(parent)
 {
     qRegisterMetaType<QPVAirPlayClient*>("QPVAirPlayClient*");
+    // The answer slot of didAskAccess, filled in by a blocking queued receiver.
+    qRegisterMetaType<int*>("int*");
     castcoreSetLogFunction(&logEngineLine);
 }
 
@@ -167,6 +169,8 @@ void QPVAirPlayService::shutDownEngine()
         SCAirPlayService::shutDownEngine();
         return;
     }
+    // Questions about phones that arrive while this thread pumps below are answered Deny.
+    access().setClosed(true);
     // Stopping the engine waits for its threads, and one of them may be waiting for this
     // thread to handle a blocking signal. Stop it on a helper thread and keep handling those
     // calls until it is done.
@@ -190,6 +194,46 @@ void QPVAirPlayService::shutDownEngine()
     stopper.join();
     // Phones that connected while the engine was stopping.
     disconnectAllChannels();
+}
+
+void QPVAirPlayService::setAccessMode(SCReceiverAccess::Mode mode)
+{
+    const QString before = accessCode();
+    if (access().mode() != mode)
+        qInfo("Receiver access: \"%s\"", SCReceiverAccess::modeText(mode));
+    access().setMode(mode);
+    const QString after = accessCode();
+    if (after != before)
+        emit didAccessCodeChanged(after);
+}
+
+void QPVAirPlayService::setRememberedPhones(const QStringList& channelIds)
+{
+    std::vector<std::string> ids;
+    for (const QString& id : channelIds)
+        ids.push_back(id.toStdString());
+    access().setRemembered(ids);
+}
+
+QString QPVAirPlayService::accessCode() const
+{
+    const SCReceiverAccess& a = access();
+    return a.mode() == SCReceiverAccess::Mode::Pin ? QString::fromStdString(a.code()) : QString();
+}
+
+SCReceiverAccess::Answer QPVAirPlayService::askAccess(const SCReceiverAccess::Phone& phone)
+{
+    int answer = int(SCReceiverAccess::Answer::Deny);
+    emit didAskAccess(QString::fromStdString(phone.phoneName), QString::fromStdString(phone.channelId),
+                      QString::fromStdString(phone.address), &answer);
+    switch (answer) {
+    case int(SCReceiverAccess::Answer::Allow):
+        return SCReceiverAccess::Answer::Allow;
+    case int(SCReceiverAccess::Answer::AlwaysAllow):
+        return SCReceiverAccess::Answer::AlwaysAllow;
+    default:
+        return SCReceiverAccess::Answer::Deny;
+    }
 }
 
 QPVAirPlayClient* QPVAirPlayService::clientAt(int index) const

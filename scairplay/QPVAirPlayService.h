@@ -9,6 +9,7 @@
 #include "scairplay/SCAirPlayService.h"
 
 #include <QObject>
+#include <QStringList>
 
 class QPVAirPlayClient;
 
@@ -44,6 +45,13 @@ public:
     // First free port from `port` on, trying at most `attempts` numbers; -1 when none.
     int findFreePort(int port, int attempts);
 
+    // Who may mirror (the "receiverAccess" setting) and the phones allowed for good.
+    void setAccessMode(SCReceiverAccess::Mode mode);
+    void setRememberedPhones(const QStringList& channelIds);
+    // The code phones must give while the mode is "pin" (fresh for each service); empty in the
+    // other modes. didAccessCodeChanged tells when this changes.
+    QString accessCode() const;
+
 signals:
     void didFindNewChannel(QPVAirPlayClient* client);
     void didStopChannel(QPVAirPlayClient* client);
@@ -52,9 +60,15 @@ signals:
     void didAirPlayMirroringStop(QPVAirPlayClient* client);
     void didAirPlayMirroringFrameSizeChanged(QPVAirPlayClient* client);
     void didAirPlayMirroringRotated(QPVAirPlayClient* client, int oldDir, int newDir);
+    // A phone that is not remembered wants to mirror while the mode is "ask". Emitted on the
+    // phone's connection thread, which waits for the answer when the receiver is connected
+    // blocking queued: set *answer to an SCReceiverAccess::Answer (it starts as Deny).
+    void didAskAccess(const QString& phoneName, const QString& channelId, const QString& address, int* answer);
+    void didAccessCodeChanged(const QString& code);
 
 protected:
     void shutDownEngine() override;
+    SCReceiverAccess::Answer askAccess(const SCReceiverAccess::Phone& phone) override;
     // Whether a TCP server can listen on the port on every address right now.
     virtual bool probePort(int port);
 

@@ -1,10 +1,12 @@
 #include "scairplay/SCAirPlayService.h"
 
+#include "libs/castcore/CastAccess.h"
 #include "scairplay/SCAirPlayClient.h"
 
 #include <QtGlobal>
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
 #include <cstring>
 #include <dlfcn.h>
@@ -17,8 +19,22 @@ const char kResponderLibrary[] = "libmdnsresponder.so";
 const int kDefaultPorts[SCAirPlayService::kPortCount] = {47011, 7011, 7111};
 constexpr int kEngineIntSetting = 8;
 
+constexpr auto kResponderStopWait = std::chrono::seconds(5);
+
 using ResponderRun = int (*)(void*, void*);
 using ResponderStop = void (*)();
+using ResponderAnnounce = void (*)(const char*, int);
+using ResponderLogFunction = void (*)(int, const char*);
+using ResponderSetLog = void (*)(ResponderLogFunction);
+
+// Responder lines join the program's log; called from the responder thread.
+void logResponderLine(int level, const char* message)
+{
+    if (level >= 1)
+        qWarning("mDNS: %s", message);
+    else
+        qInfo("mDNS: %s", message);
+}
 
 // The folder of the running program, with a trailing slash; empty when unknown.
 std::string programFolder()
@@ -60,7 +76,10 @@ SCAirPlayService::ChannelUse::~ChannelUse()
     m_service->m_channelIdle.notify_all();
 }
 
-SCAirPlayService::SCAirPlayService() = default;
+SCAirPlayService::SCAirPlayService()
+{
+    m_access.setAsker([this](const SCReceiverAccess::Phone& phone) { return askAccess(phone); });
+}
 
 SCAirPlayService::~SCAirPlayService()
 {
@@ -211,6 +230,34 @@ bool SCAirPlayService::reservePorts(int*, int)
     return true;
 }
 
+SCReceiverAccess::Answer SCAirPlayService::askAccess(const SCReceiverAccess::Phone&)
+{
+    return SCReceiverAccess::Answer::Deny;
+}
+
+SCReceiverAccess::Phone SCAirPlayService::accessPhone(const CastcoreAccessRequest* r)
+{
+    SCReceiverAccess::Phone phone;
+    phone.address = r->address ? r->address : "";
+    phone.channelId = r->channelId ? r->channelId : "";
+    phone.phoneName = r->phoneName ? r->phoneName : "";
+    phone.model = r->model ? r->model : "";
+    phone.speaksAccess = r->speaksAccess != 0;
+    phone.code = r->code ? r->code : "";
+    return phone;
+}
+
+int SCAirPlayService::checkAccessGate(void* service, const CastcoreAccessRequest* request)
+{
+    const int status = static_cast<SCAirPlayService*>(service)->m_access.check(accessPhone(request));
+    return status == SCReceiverAccess::kAskUser ? int(CASTCORE_ACCESS_ASK) : status;
+}
+
+int SCAirPlayService::askAccessGate(void* service, const CastcoreAccessRequest* request)
+{
+    return static_cast<SCAirPlayService*>(service)->m_access.decide(accessPhone(request));
+}
+
 // --- Operations
 
 bool SCAirPlayService::start(const char* name, const SCAirPlayServiceOptions* options)
@@ -229,6 +276,9 @@ bool SCAirPlayService::start(const char* name, const SCAirPlayServiceOptions* op
         m_factory.reset();
         return false;
     }
+    const CastcoreAccessGate gate{this, &SCAirPlayService::checkAccessGate, &SCAirPlayService::askAccessGate};
+    castcoreSetAccessGate(engine, &gate);
+    m_access.setClosed(false);
 
     const SCAirPlayServiceOptions builtIn;
     const SCAirPlayServiceOptions& o = options ? *options : builtIn;
@@ -257,6 +307,7 @@ bool SCAirPlayService::start(const char* name, const SCAirPlayServiceOptions* op
     m_started.store(true);
     copyName(name);
     qInfo("Receiver started on ports %d, %d, %d", m_ports[0], m_ports[1], m_ports[2]);
+    announceReceiver();
     return true;
 }
 
@@ -265,6 +316,7 @@ void SCAirPlayService::setName(const char* name)
     if (CAirPlayEx* engine = m_engine.load())
         engine->SetName(name ? name : "");
     copyName(name);
+    announceReceiver();
 }
 
 void SCAirPlayService::applyOptions(const SCAirPlayServiceOptions* options)
@@ -299,6 +351,8 @@ void SCAirPlayService::stop()
 
 void SCAirPlayService::shutDownEngine()
 {
+    // Phones waiting for the user's answer are refused now; the engine waits for them.
+    m_access.setClosed(true);
     m_started.store(false);
     // Unpublished first, so that nothing reaches an engine that is going away.
     if (CAirPlayEx* engine = m_engine.exchange(nullptr)) {
@@ -403,21 +457,54 @@ void SCAirPlayService::copyName(const char* name)
 
 // --- Multicast DNS responder
 
+// How the responder thread tells that it has returned; shared with the thread, which may
+// outlive the service when the responder does not stop in time.
+struct SCAirPlayService::ResponderExit {
+    std::mutex mutex;
+    std::condition_variable ended;
+    bool done = false;
+};
+
 void SCAirPlayService::startResponder()
 {
-    if (m_responderLibrary)
+    // A responder left running once would share its state with a second one.
+    if (m_responderLibrary || m_responderAbandoned)
         return;
     const std::string besideProgram = programFolder() + kResponderLibrary;
     m_responderLibrary = ::dlopen(besideProgram.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!m_responderLibrary)
         m_responderLibrary = ::dlopen(kResponderLibrary, RTLD_NOW | RTLD_LOCAL);
+    if (!m_responderLibrary) {
+        qInfo("Receiver: no multicast DNS responder (%s); phones must be given the address", kResponderLibrary);
+        return;
+    }
+    if (auto setLog = reinterpret_cast<ResponderSetLog>(::dlsym(m_responderLibrary, "ServiceSetLogFunction")))
+        setLog(&logResponderLine);
+    auto run = reinterpret_cast<ResponderRun>(::dlsym(m_responderLibrary, "ServiceRun"));
+    if (!run)
+        return;
+    auto exit = std::make_shared<ResponderExit>();
+    m_responderExit = exit;
+    m_responderThread = std::thread([run, exit] {
+        run(nullptr, nullptr);
+        std::lock_guard<std::mutex> lock(exit->mutex);
+        exit->done = true;
+        exit->ended.notify_all();
+    });
+}
+
+void SCAirPlayService::announceReceiver()
+{
     if (!m_responderLibrary)
-        return;  // the receiver works without being announced
-    void* library = m_responderLibrary;
-    m_responderThread.reset(new std::thread([library] {
-        if (auto run = reinterpret_cast<ResponderRun>(::dlsym(library, "ServiceRun")))
-            run(nullptr, nullptr);
-    }));
+        return;
+    auto announce = reinterpret_cast<ResponderAnnounce>(::dlsym(m_responderLibrary, "ServiceAnnounce"));
+    if (!announce)
+        return;
+    // Phones connect to the first port, the one the engine really got.
+    if (m_started.load())
+        announce(name().c_str(), m_ports[0]);
+    else
+        announce("", 0);
 }
 
 void SCAirPlayService::stopResponder()
@@ -427,19 +514,27 @@ void SCAirPlayService::stopResponder()
     auto stopFunction = reinterpret_cast<ResponderStop>(::dlsym(m_responderLibrary, "ServiceStop"));
     if (stopFunction)
         stopFunction();
-    if (m_responderThread) {
+    if (m_responderThread.joinable()) {
+        bool ended = false;
         if (stopFunction) {
-            m_responderThread->join();
-        } else {
-            // Nothing can end a responder without its stop entry; leave it and its code loaded.
-            qWarning("Receiver: the responder has no stop entry; left running");
-            m_responderThread->detach();
-            m_responderThread.reset();
+            std::unique_lock<std::mutex> lock(m_responderExit->mutex);
+            ended = m_responderExit->ended.wait_for(lock, kResponderStopWait, [&] { return m_responderExit->done; });
+        }
+        if (!ended) {
+            // Ending a thread from outside could leave its locks held; leave it and its code be.
+            qWarning("Receiver: the multicast DNS responder did not stop within %d s; left running",
+                     int(kResponderStopWait.count()));
+            m_responderThread.detach();
+            m_responderExit.reset();
             m_responderLibrary = nullptr;
+            m_responderAbandoned = true;
             return;
         }
-        m_responderThread.reset();
+        m_responderThread.join();
+        m_responderExit.reset();
     }
+    if (auto setLog = reinterpret_cast<ResponderSetLog>(::dlsym(m_responderLibrary, "ServiceSetLogFunction")))
+        setLog(nullptr);
     ::dlclose(m_responderLibrary);
     m_responderLibrary = nullptr;
 }

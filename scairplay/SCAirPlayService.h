@@ -6,6 +6,7 @@
 
 #include "scairplay/CAirPlayEx.h"
 #include "scairplay/SCAirPlayServiceOptions.h"
+#include "scairplay/SCReceiverAccess.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -17,6 +18,7 @@
 #include <vector>
 
 class SCAirPlayClient;
+struct CastcoreAccessRequest;
 
 class SCAirPlayService : public IAirPlayCallback {
 public:
@@ -80,6 +82,9 @@ public:
     // The ports the engine was started with.
     const int* ports() const { return m_ports; }
     CAirPlayEx* engine() const { return m_engine.load(); }
+    // Who may mirror; the engine asks it for every phone before the connect callback.
+    SCReceiverAccess& access() { return m_access; }
+    const SCReceiverAccess& access() const { return m_access; }
 
 protected:
     // Forwarded callbacks hold a use of their channel, so that removal waits for them.
@@ -99,6 +104,9 @@ protected:
 
     // Stops and releases the engine; the blocking part of stop().
     virtual void shutDownEngine();
+    // Asks the user whether a phone may mirror (on the phone's connection thread, may block);
+    // the base has nobody to ask.
+    virtual SCReceiverAccess::Answer askAccess(const SCReceiverAccess::Phone& phone);
     // Finds or creates the channel for an identifier; created tells which.
     void* connectChannel(const char* channelId, uint32_t kind, bool* created);
     void storeInformation(void* handle, const char* phoneName, const char* channelId,
@@ -107,8 +115,13 @@ protected:
     bool forwardMirroringStopped(void* handle);
 
 private:
+    static SCReceiverAccess::Phone accessPhone(const CastcoreAccessRequest* request);
+    static int checkAccessGate(void* service, const CastcoreAccessRequest* request);
+    static int askAccessGate(void* service, const CastcoreAccessRequest* request);
     void copyName(const char* name);
     void startResponder();
+    // Announces the current name and first port while started, withdraws otherwise.
+    void announceReceiver();
     void stopResponder();
     void endChannel(void* handle);
     void waitUntilUnused(std::unique_lock<std::mutex>& lock, void* handle);
@@ -125,9 +138,14 @@ private:
     std::vector<void*> m_channels;      // in connection order
     std::map<void*, int> m_channelUses;  // callbacks running per channel
 
+    SCReceiverAccess m_access;
+
     mutable std::mutex m_nameMutex;
     char m_name[kNameBufferSize] = {0};
 
+    struct ResponderExit;
     void* m_responderLibrary = nullptr;
-    std::unique_ptr<std::thread> m_responderThread;
+    std::thread m_responderThread;
+    std::shared_ptr<ResponderExit> m_responderExit;
+    bool m_responderAbandoned = false;
 };

@@ -14,6 +14,7 @@
 #include "ui/PVSkin.h"
 #include "ui/QEAlertDialog.h"
 #include "ui/QGuideWidget.h"
+#include "ui/QOptionsDialog.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -134,9 +135,18 @@ void QMainDialog::fillLocalInformation()
     const QString wifi = PVNetworkInfo::wifiName(adapter);
     ui->lbDescNetworkIP->setText(adapter.address);
     ui->lbDescNetworkWiFi->setText(wifi);
+    if (QPivoraApplication* app = application())
+        showAccessCode(app->receiverAccessCode());
     qInfo("Home screen: receiver \"%s\", address \"%s\" (%s), Wi-Fi \"%s\"",
         qUtf8Printable(ui->lbDescNetworkName->text()), qUtf8Printable(adapter.address),
         adapter.isValid() ? qUtf8Printable(adapter.name) : "no adapter", qUtf8Printable(wifi));
+}
+
+void QMainDialog::showAccessCode(const QString& code)
+{
+    // The row exists only while phones need a code to mirror.
+    ui->lbDescAccessCode->setText(code);
+    ui->sectionLocalCode->setVisible(!code.isEmpty());
 }
 
 void QMainDialog::setVideoWindowProperty()
@@ -159,8 +169,10 @@ void QMainDialog::refreshReceiverName()
 
 void QMainDialog::connectSignals()
 {
-    if (QPivoraApplication* app = application())
+    if (QPivoraApplication* app = application()) {
         connect(app, &QPivoraApplication::didUserStatusChanged, this, &QMainDialog::didUserStatusChanged);
+        connect(app, &QPivoraApplication::didReceiverAccessCodeChanged, this, &QMainDialog::showAccessCode);
+    }
     connect(ui->btnSign, &QPushButton::clicked, this, &QMainDialog::didClickSign);
     connect(ui->btnOption, &QPushButton::clicked, this, &QMainDialog::didClickOption);
     connect(ui->btnGrid, &QPushButton::clicked, this, &QMainDialog::didClickGrid);
@@ -226,7 +238,9 @@ void QMainDialog::didClickSign()
 
 void QMainDialog::didClickOption()
 {
-    // SEAM(options dialog): open QOptionsDialog(this) modally; when accepted, emit pvApp()->didOptionsChanged().
+    QOptionsDialog dialog(this);
+    if (dialog.exec() == QDialog::Accepted)
+        emit pvApp()->didOptionsChanged();
 }
 
 void QMainDialog::didClickGrid()

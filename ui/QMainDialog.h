@@ -63,6 +63,7 @@ private:
     void autoSignIn();
     void refreshGuideLabel();
     void refreshReceiverName();
+    void showAccessCode(const QString& code);
 
     void applyClosingAction(ClosingAction action);
     void askClosingAction();

@@ -2,7 +2,9 @@
 
 #include "app/PVSettings.h"
 #include "app/QPivoraApplication.h"
+#include "bluetooth/QBtGuideWidget.h"
 #include "control/Controller.h"
+#include "control/QHIDMapperWidget.h"
 #include "media/PVDevice.h"
 #include "render/QRenderWidget.h"
 #include "scairplay/QPVAirPlayClient.h"
@@ -267,6 +269,13 @@ void QPVDeviceWidget::applyMode()
 {
     m_titleWrapper->setVisible(m_mode == 0);
     m_ratioBox->setMinimumWidth(m_mode == 0 ? kMinimumRatioWidth : 0);
+    // Inside the center the window is a child widget: its edges are no resize borders, and its
+    // shortcuts work only while it has the focus (the picked phone's), since every phone's
+    // window in the center shares one top-level window and the same keys would clash.
+    setResizable(m_mode == 0);
+    const Qt::ShortcutContext context = m_mode == 0 ? Qt::WindowShortcut : Qt::WidgetWithChildrenShortcut;
+    for (QShortcut *shortcut : findChildren<QShortcut *>(QString(), Qt::FindDirectChildrenOnly))
+        shortcut->setContext(context);
     if (m_mode != 0)
         m_sidePanel->hide();
 }
@@ -279,6 +288,23 @@ QRenderWidget *QPVDeviceWidget::renderWidget() const
 QSize QPVDeviceWidget::frameSize() const
 {
     return m_frameSize;
+}
+
+QHIDMapperWidget *QPVDeviceWidget::keyMapOverlay() const
+{
+    return m_keyMapOverlay;
+}
+
+void QPVDeviceWidget::setKeyMapOverlay(QHIDMapperWidget *overlay)
+{
+    m_keyMapOverlay = overlay;
+    placeKeyMapOverlay();
+}
+
+void QPVDeviceWidget::placeKeyMapOverlay()
+{
+    if (m_keyMapOverlay)
+        m_keyMapOverlay->followVideoArea();
 }
 
 void QPVDeviceWidget::showFrame(const AVFrame *frame)
@@ -379,6 +405,12 @@ void QPVDeviceWidget::setPhoneRotation(int dir)
     fitWindow(target, false, turnedAspect(container, target));
 }
 
+void QPVDeviceWidget::fitToContent()
+{
+    if (m_aspect > 0)
+        fitWindow(containerSize(), false, m_aspect);
+}
+
 double QPVDeviceWidget::turnedAspect(const QSize &from, const QSize &to) const
 {
     // The pixel sides are rounded; the picture's own aspect is kept exact across turns.
@@ -418,20 +450,31 @@ void QPVDeviceWidget::showBluetoothGuide()
     if (m_mode != 0 || m_btGuideShown || m_btGuide)
         return;
     m_btGuideShown = true;
-    // The pairing guide (QBtGuideWidget, parent this) is created into m_btGuide here.
+    m_btGuide = new QBtGuideWidget(this);
+    qInfo("Bluetooth pairing guide shown for %s; this computer is listed as \"%s\"", qPrintable(phoneName()),
+        qPrintable(m_btGuide->pcName()));
+    placeBluetoothGuide();
+    m_btGuide->show();
+    m_btGuide->raise();
+}
+
+void QPVDeviceWidget::placeBluetoothGuide()
+{
+    // Over the picture, below the bars; it follows the window, which a window manager may still
+    // be placing when the guide appears.
     if (!m_btGuide)
         return;
     const int top = titleBarHeight();
     m_btGuide->setGeometry(QRect(mapToGlobal(QPoint(0, top)), QSize(width(), height() - top)));
-    m_btGuide->show();
-    m_btGuide->raise();
 }
 
 void QPVDeviceWidget::setControlDisplay(bool on)
 {
     m_controlDisplayed = on;
     m_sidePanel->setPhoneButtonsEnabled(on);
-    // The pairing guide follows the control state here once it exists.
+    if (m_btGuide)
+        m_btGuide->setConnected(on);
+    emit controlDisplayChanged(on);
 }
 
 void QPVDeviceWidget::updateFps(int fps)
@@ -582,6 +625,10 @@ bool QPVDeviceWidget::eventFilter(QObject *watched, QEvent *event)
         case QEvent::Resize:
             if (m_crop.selection)
                 m_crop.selection->setGeometry(m_render->rect());
+            placeKeyMapOverlay();
+            break;
+        case QEvent::Move:
+            placeKeyMapOverlay();
             break;
         default:
             break;
@@ -620,7 +667,7 @@ bool QPVDeviceWidget::event(QEvent *event)
         if (m_sidePanel->isVisible())
             m_sidePanel->raise();
         if (m_keyMapOverlay && m_keyMapOverlay->isVisible())
-            m_keyMapOverlay->raise();
+            m_keyMapOverlay->raiseWithEditor();
     }
     return FramelessWindow<QWidget>::event(event);
 }
@@ -632,6 +679,7 @@ void QPVDeviceWidget::changeEvent(QEvent *event)
     } else if (event->type() == QEvent::WindowStateChange) {
         followFullScreen();
         placeFpsWindow();
+        placeKeyMapOverlay();
     }
     FramelessWindow<QWidget>::changeEvent(event);
 }
@@ -640,6 +688,8 @@ void QPVDeviceWidget::closeEvent(QCloseEvent *event)
 {
     m_sidePanel->hide();
     m_fpsWindow->hide();
+    if (m_keyMapOverlay)
+        m_keyMapOverlay->hide();
     closeChannel();
     event->accept();
 }
@@ -648,6 +698,8 @@ void QPVDeviceWidget::moveEvent(QMoveEvent *event)
 {
     FramelessWindow<QWidget>::moveEvent(event);
     placeFpsWindow();
+    placeBluetoothGuide();
+    placeKeyMapOverlay();
     if (m_sidePanel->isVisible())
         m_ctrlBar->placeSidePanel();
 }
@@ -656,6 +708,13 @@ void QPVDeviceWidget::resizeEvent(QResizeEvent *event)
 {
     FramelessWindow<QWidget>::resizeEvent(event);
     placeFpsWindow();
+    placeBluetoothGuide();
+    placeKeyMapOverlay();
+}
+
+bool QPVDeviceWidget::focusNextPrevChild(bool)
+{
+    return false;
 }
 
 void QPVDeviceWidget::contextMenuEvent(QContextMenuEvent *event)
@@ -703,6 +762,12 @@ void QPVDeviceWidget::fillContextMenu(QMenu *menu)
                         &QPVDeviceWidget::openCrop);
     }
     menu->addSeparator();
+    QAbstractButton *mapper = findButton("btnKBMapper");
+    if (mapper && mapper->isVisibleTo(mapper->window())) {
+        menu->addAction(QIcon(QStringLiteral(":/asset/keymapper.svg")), tr("Key Mapper"), mapper,
+                        &QAbstractButton::click);
+        menu->addSeparator();
+    }
     menu->addAction(QIcon(QStringLiteral(":/asset/icon-close.svg")), tr("Close"), this,
                     &QWidget::close);
 }

@@ -14,6 +14,7 @@ struct AVFrame;
 class CropSelectionWidget;
 class KeepRatioWidget;
 class PVDevice;
+class QBtGuideWidget;
 class QPVAirPlayClient;
 class QAbstractButton;
 class QKeySequence;
@@ -21,6 +22,7 @@ class QLabel;
 class QMenu;
 class QPVDeviceCtrlBar;
 class QPVDeviceHIDControl;
+class QHIDMapperWidget;
 class QRenderWidget;
 class QVBoxLayout;
 
@@ -47,9 +49,15 @@ public:
     // Whether the phone can be controlled from this window right now (the phone buttons work).
     void setControlDisplay(bool on);
     bool isControlDisplayed() const { return m_controlDisplayed; }
+    // Fits the window around the picture as it is shown at the window's present size.
+    void fitToContent();
 
     QRenderWidget* renderWidget() const;
     QSize frameSize() const;
+
+    // The key-map overlay over the video while it is open; the window owns it.
+    QHIDMapperWidget* keyMapOverlay() const;
+    void setKeyMapOverlay(QHIDMapperWidget* overlay);
 
 public slots:
     void updateFps(int fps);
@@ -63,6 +71,8 @@ signals:
     void didActivate();
     // A frame went to the renderer; its presentation time in microseconds (for measuring).
     void frameShown(int64_t pts);
+    // setControlDisplay was called (the phone's control came, went, paused or resumed).
+    void controlDisplayChanged(bool on);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -74,6 +84,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Tab is a key of the phone, not a way through this window's buttons.
+    bool focusNextPrevChild(bool next) override;
 
     // What the window needs from the phone's receiver channel.
     virtual QString phoneName() const;
@@ -97,8 +109,10 @@ private:
     QSize shrinkToScreen(QSize size) const;
     QSize containerSize() const;
     int titleBarHeight() const;
+    void placeBluetoothGuide();
     QRect availableScreenArea() const;
     void placeFpsWindow();
+    void placeKeyMapOverlay();
     void rotateByUser();
     void toggleFullScreen();
     void followFullScreen();
@@ -137,8 +151,8 @@ private:
     QRenderWidget* m_render = nullptr;
     QWidget* m_fpsWindow = nullptr;
     QLabel* m_fpsLabel = nullptr;
-    QPointer<QWidget> m_keyMapOverlay;
-    QPointer<QWidget> m_btGuide;
+    QPointer<QHIDMapperWidget> m_keyMapOverlay;
+    QPointer<QBtGuideWidget> m_btGuide;
     bool m_btGuideShown = false;
     bool m_controlDisplayed = false;
     QSize m_frameSize;

@@ -1,5 +1,6 @@
 #include "CastConnection.h"
 
+#include "CastAccess.h"
 #include "CastEngine.h"
 #include "CastLog.h"
 #include "CastSocket.h"
@@ -11,6 +12,7 @@
 namespace {
 
 constexpr int kHelloTimeoutMs = 10000;
+static_assert(std::chrono::milliseconds(kHelloTimeoutMs) == CastConnection::kHelloDeadline, "one HELLO time");
 constexpr int kSendTimeoutMs = 3000;
 constexpr int kDrainTimeoutMs = 2000;
 constexpr size_t kDrainLimit = 4 * cast::kMaxPayload;
@@ -22,10 +24,18 @@ const uint8_t* dataOrEmpty(const uint8_t* data)
     return data ? data : &empty;
 }
 
+// The address part of "address:port".
+std::string addressOf(const std::string& peer)
+{
+    const size_t colon = peer.rfind(':');
+    return colon == std::string::npos ? peer : peer.substr(0, colon);
+}
+
 } // namespace
 
 CastConnection::CastConnection(CastEngine& engine, int fd, int serial, std::string peer)
     : m_engine(engine), m_fd(fd), m_serial(serial), m_peer(std::move(peer))
+    , m_acceptedAt(std::chrono::steady_clock::now())
 {
 }
 
@@ -39,7 +49,18 @@ void CastConnection::start()
 {
     cast::setSendTimeout(m_fd, kSendTimeoutMs);
     cast::setReceiveTimeout(m_fd, kHelloTimeoutMs);
-    m_thread = std::thread(&CastConnection::run, this);
+    m_thread = std::thread(&CastConnection::serve, this);
+}
+
+bool CastConnection::expireIfHelloLate(std::chrono::steady_clock::time_point now)
+{
+    if (!awaitingHello() || now - m_acceptedAt < kHelloDeadline || m_expired.exchange(true))
+        return false;
+    castcore::logLimited(castcore::Cause::NoHello, CASTCORE_LOG_WARNING,
+                         "connection %d (%s): no HELLO within %d s; closing", m_serial, m_peer.c_str(),
+                         int(kHelloDeadline.count()));
+    shutdownBoth();
+    return true;
 }
 
 void CastConnection::join()
@@ -99,12 +120,13 @@ void CastConnection::shutdownBoth()
     ::shutdown(m_fd, SHUT_RDWR);
 }
 
-void CastConnection::run()
+void CastConnection::serve()
 {
     cast::Frame frame;
     std::string error;
     for (;;) {
-        const cast::ReadResult result = cast::readFrame(m_fd, frame, error);
+        const uint32_t limit = m_helloReceived.load() ? cast::kMaxPayload : kMaxHelloPayload;
+        const cast::ReadResult result = cast::readFrame(m_fd, frame, error, limit);
         if (result == cast::ReadResult::Frame) {
             if (!m_dropped.load() && !m_superseded.load() && handleFrame(frame))
                 continue;
@@ -112,38 +134,70 @@ void CastConnection::run()
                 drainUntilClosed();
             break;
         }
-        const bool ours = m_dropped.load() || m_superseded.load() || m_engine.stopping();
-        switch (result) {
-        case cast::ReadResult::Closed:
-            if (!ours)
-                castcore::log(CASTCORE_LOG_INFO, "connection %d (%s): closed by the phone%s",
-                              m_serial, m_peer.c_str(), m_helloDone ? " without BYE" : " before HELLO");
-            break;
-        case cast::ReadResult::Truncated:
-            castcore::log(CASTCORE_LOG_WARNING, "connection %d (%s): closed inside a %s frame",
-                          m_serial, m_peer.c_str(), cast::frameTypeName(frame.type).c_str());
-            break;
-        case cast::ReadResult::TooLarge:
-            castcore::log(CASTCORE_LOG_WARNING,
-                          "connection %d (%s): %s frame announces %s, more than the 8 MiB limit; closing",
-                          m_serial, m_peer.c_str(), cast::frameTypeName(frame.type).c_str(), error.c_str());
-            break;
-        case cast::ReadResult::Error:
-            if (!ours)
-                castcore::log(CASTCORE_LOG_WARNING, "connection %d (%s): receive failed (%s); closing",
-                              m_serial, m_peer.c_str(), error.c_str());
-            break;
-        case cast::ReadResult::Frame:
-            break;
-        }
+        logReadEnd(result, frame, error);
         break;
     }
     endChannel();
 }
 
+void CastConnection::logReadEnd(cast::ReadResult result, const cast::Frame& frame, const std::string& error)
+{
+    const bool ours = m_dropped.load() || m_superseded.load() || m_engine.stopping();
+    if (ours || m_expired.load())
+        return;  // closed on purpose, and said so where that was decided
+    if (!m_helloReceived.load()) {
+        // Strangers may repeat these by the thousand; logged per cause, not per connection.
+        switch (result) {
+        case cast::ReadResult::Closed:
+        case cast::ReadResult::Truncated:
+            castcore::logLimited(castcore::Cause::ClosedBeforeHello, CASTCORE_LOG_INFO,
+                                 "connection %d (%s): closed by the phone before HELLO", m_serial, m_peer.c_str());
+            break;
+        case cast::ReadResult::TooLarge:
+            castcore::logLimited(castcore::Cause::BadFirstFrame, CASTCORE_LOG_WARNING,
+                                 "connection %d (%s): first frame (%s) announces %s, more than a HELLO; closing",
+                                 m_serial, m_peer.c_str(), cast::frameTypeName(frame.type).c_str(), error.c_str());
+            break;
+        case cast::ReadResult::Error:
+            castcore::logLimited(castcore::Cause::NoHello, CASTCORE_LOG_WARNING,
+                                 "connection %d (%s): no HELLO (%s); closing", m_serial, m_peer.c_str(),
+                                 error.c_str());
+            break;
+        case cast::ReadResult::Frame:
+            break;
+        }
+        return;
+    }
+    switch (result) {
+    case cast::ReadResult::Closed:
+        castcore::log(CASTCORE_LOG_INFO, "connection %d (%s): closed by the phone without BYE", m_serial,
+                      m_peer.c_str());
+        break;
+    case cast::ReadResult::Truncated:
+        castcore::log(CASTCORE_LOG_WARNING, "connection %d (%s): closed inside a %s frame", m_serial,
+                      m_peer.c_str(), cast::frameTypeName(frame.type).c_str());
+        break;
+    case cast::ReadResult::TooLarge:
+        castcore::log(CASTCORE_LOG_WARNING,
+                      "connection %d (%s): %s frame announces %s, more than the 8 MiB limit; closing", m_serial,
+                      m_peer.c_str(), cast::frameTypeName(frame.type).c_str(), error.c_str());
+        break;
+    case cast::ReadResult::Error:
+        castcore::log(CASTCORE_LOG_WARNING, "connection %d (%s): receive failed (%s); closing", m_serial,
+                      m_peer.c_str(), error.c_str());
+        break;
+    case cast::ReadResult::Frame:
+        break;
+    }
+}
+
 void CastConnection::endChannel()
 {
     shutdownBoth();
+    if (m_hasPhoneSlot) {
+        m_engine.releasePhoneSlot();
+        m_hasPhoneSlot = false;
+    }
     if (live()) {
         if (IAirPlayCallback* cb = m_engine.callback())
             cb->Disconnected(m_handle.load());
@@ -155,10 +209,15 @@ void CastConnection::endChannel()
 // until it closes avoids a reset that could discard the DISCONNECT on its side.
 void CastConnection::drainUntilClosed()
 {
-    cast::setReceiveTimeout(m_fd, kDrainTimeoutMs);
+    // Bounded in time too, so a phone that trickles bytes cannot keep the thread.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kDrainTimeoutMs);
     uint8_t buffer[16384];
     size_t total = 0;
     while (total < kDrainLimit && !m_engine.stopping()) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0)
+            break;
+        cast::setReceiveTimeout(m_fd, int(left.count()));
         const ssize_t r = ::recv(m_fd, buffer, sizeof buffer, 0);
         if (r <= 0)
             break;
@@ -180,6 +239,13 @@ bool CastConnection::refuse(uint8_t status)
 
 bool CastConnection::malformed(const cast::Frame& frame)
 {
+    if (!m_helloReceived.load()) {
+        castcore::logLimited(castcore::Cause::BadFirstFrame, CASTCORE_LOG_WARNING,
+                             "connection %d (%s): malformed %s frame (%zu bytes) instead of HELLO; closing",
+                             m_serial, m_peer.c_str(), cast::frameTypeName(frame.type).c_str(),
+                             frame.payload.size());
+        return false;
+    }
     castcore::log(CASTCORE_LOG_WARNING, "connection %d (%s): malformed %s frame (%zu bytes); closing",
                   m_serial, m_peer.c_str(), cast::frameTypeName(frame.type).c_str(), frame.payload.size());
     return false;
@@ -211,28 +277,14 @@ bool CastConnection::handleHello(const std::vector<uint8_t>& payload)
     cast::HelloMsg hello;
     if (!cast::decodeHello(payload, hello))
         return malformed(cast::Frame{cast::Hello, payload});
-    if (hello.version != cast::kProtocolVersion) {
-        castcore::log(CASTCORE_LOG_WARNING, "connection %d (%s): unsupported protocol version %u; refusing",
-                      m_serial, m_peer.c_str(), unsigned(hello.version));
-        return refuse(cast::UnsupportedVersion);
-    }
-    if (hello.kind < 1 || hello.kind > 4) {
-        castcore::log(CASTCORE_LOG_WARNING, "connection %d (%s): device kind %u is not 1 to 4; refusing",
-                      m_serial, m_peer.c_str(), unsigned(hello.kind));
-        return refuse(cast::Refused);
-    }
-    if (hello.channelId.empty()) {
-        castcore::log(CASTCORE_LOG_WARNING, "connection %d (%s): HELLO without a channel id; refusing",
-                      m_serial, m_peer.c_str());
-        return refuse(cast::Refused);
-    }
+    // From here the phone is past the stranger stage: the deadline and the small frame limit
+    // no longer apply, and what happens to it is logged line by line.
+    m_helloReceived.store(true);
+    const int refusal = helloRefusal(hello);
+    if (refusal >= 0)
+        return refuse(uint8_t(refusal));
     IAirPlayCallback* cb = m_engine.callback();
-    if (!cb || m_engine.stopping()) {
-        castcore::log(CASTCORE_LOG_WARNING, "connection %d (%s): the receiver is not ready; refusing",
-                      m_serial, m_peer.c_str());
-        return refuse(cast::Refused);
-    }
-    void* h = cb->Connect(hello.channelId.c_str(), hello.kind);
+    void* h = cb ? cb->Connect(hello.channelId.c_str(), hello.kind) : nullptr;
     if (!h) {
         castcore::log(CASTCORE_LOG_WARNING, "connection %d (%s): the program refused channel \"%s\"",
                       m_serial, m_peer.c_str(), hello.channelId.c_str());
@@ -249,6 +301,65 @@ bool CastConnection::handleHello(const std::vector<uint8_t>& payload)
     cb->Information(h, hello.phoneName.c_str(), hello.channelId.c_str(), hello.systemVersion.c_str(),
                     hello.model.c_str());
     return true;
+}
+
+int CastConnection::helloRefusal(const cast::HelloMsg& hello)
+{
+    if (hello.version != cast::kProtocolVersion) {
+        castcore::log(CASTCORE_LOG_WARNING, "connection %d (%s): unsupported protocol version %u; refusing",
+                      m_serial, m_peer.c_str(), unsigned(hello.version));
+        return cast::UnsupportedVersion;
+    }
+    if (hello.kind < 1 || hello.kind > 4) {
+        castcore::log(CASTCORE_LOG_WARNING, "connection %d (%s): device kind %u is not 1 to 4; refusing",
+                      m_serial, m_peer.c_str(), unsigned(hello.kind));
+        return cast::Refused;
+    }
+    if (hello.channelId.empty()) {
+        castcore::log(CASTCORE_LOG_WARNING, "connection %d (%s): HELLO without a channel id; refusing",
+                      m_serial, m_peer.c_str());
+        return cast::Refused;
+    }
+    if (!m_engine.callback() || m_engine.stopping()) {
+        castcore::log(CASTCORE_LOG_WARNING, "connection %d (%s): the receiver is not ready; refusing",
+                      m_serial, m_peer.c_str());
+        return cast::Refused;
+    }
+    if (!m_engine.takePhoneSlot()) {
+        castcore::logLimited(castcore::Cause::Busy, CASTCORE_LOG_WARNING,
+                             "connection %d (%s): phone \"%s\" refused: %zu phones are mirroring already",
+                             m_serial, m_peer.c_str(), hello.phoneName.c_str(), CastEngine::kMaxPhones);
+        return cast::Busy;
+    }
+    m_hasPhoneSlot = true;
+    const int status = admit(hello);
+    if (status != cast::Accepted) {
+        castcore::log(CASTCORE_LOG_WARNING, "connection %d (%s): phone \"%s\" (channel \"%s\") refused: %s",
+                      m_serial, m_peer.c_str(), hello.phoneName.c_str(), hello.channelId.c_str(),
+                      cast::welcomeStatusText(uint8_t(status)));
+        return status;
+    }
+    // The user may have taken a while; the receiver may be stopping by now.
+    return m_engine.stopping() ? int(cast::Refused) : -1;
+}
+
+int CastConnection::admit(const cast::HelloMsg& hello)
+{
+    const std::string address = addressOf(m_peer);
+    CastcoreAccessRequest request{};
+    request.address = address.c_str();
+    request.channelId = hello.channelId.c_str();
+    request.phoneName = hello.phoneName.c_str();
+    request.systemVersion = hello.systemVersion.c_str();
+    request.model = hello.model.c_str();
+    request.kind = hello.kind;
+    request.speaksAccess = hello.accessVersion >= 1 ? 1 : 0;
+    request.code = hello.accessCode.c_str();
+    return m_engine.admit(request, [&] {
+        // Only a phone that speaks the extension knows to wait longer than for a WELCOME.
+        if (request.speaksAccess)
+            send(cast::AccessPending, {});
+    });
 }
 
 // Video control frames only make sense inside a mirroring session; outside one they are

@@ -5,6 +5,7 @@
 #include "CastSocket.h"
 
 #include <algorithm>
+#include <chrono>
 #include <arpa/inet.h>
 #include <cerrno>
 #include <cstring>
@@ -27,7 +28,11 @@ std::string peerText(const sockaddr_storage& addr)
     int port = 0;
     if (addr.ss_family == AF_INET6) {
         const auto* a = reinterpret_cast<const sockaddr_in6*>(&addr);
-        ::inet_ntop(AF_INET6, &a->sin6_addr, host, sizeof host);
+        // IPv4 phones reach the dual-stack socket as mapped addresses; show them plainly.
+        if (IN6_IS_ADDR_V4MAPPED(&a->sin6_addr))
+            ::inet_ntop(AF_INET, &a->sin6_addr.s6_addr[12], host, sizeof host);
+        else
+            ::inet_ntop(AF_INET6, &a->sin6_addr, host, sizeof host);
         port = ntohs(a->sin6_port);
     } else if (addr.ss_family == AF_INET) {
         const auto* a = reinterpret_cast<const sockaddr_in*>(&addr);
@@ -188,6 +193,8 @@ void CastEngine::acceptLoop()
     while (!m_stopping.load()) {
         const int n = ::poll(fds, 2, kReapIntervalMs);
         reapFinished();
+        expireLateHellos();
+        castcore::flushLimited();
         if (n < 0 && errno != EINTR) {
             castcore::log(CASTCORE_LOG_ERROR, "waiting for phones failed: %s", std::strerror(errno));
             break;
@@ -212,9 +219,10 @@ void CastEngine::acceptOne()
     const int one = 1;
     ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_connections.size() >= kMaxConnections) {
-        castcore::log(CASTCORE_LOG_WARNING, "phone %s turned away: %zu connections are open",
-                      peerText(addr).c_str(), m_connections.size());
+    if (awaitingHelloCount() >= kMaxAwaitingHello) {
+        castcore::logLimited(castcore::Cause::TurnedAway, CASTCORE_LOG_WARNING,
+                             "connection from %s turned away: %zu connections are waiting for their HELLO",
+                             peerText(addr).c_str(), kMaxAwaitingHello);
         ::close(fd);
         return;
     }
@@ -235,6 +243,61 @@ void CastEngine::reapFinished()
     }
     // Joined and closed outside the lock; the threads have already ended.
     done.clear();
+}
+
+size_t CastEngine::awaitingHelloCount() const
+{
+    return size_t(std::count_if(m_connections.begin(), m_connections.end(),
+                                [](const auto& c) { return c->awaitingHello(); }));
+}
+
+void CastEngine::expireLateHellos()
+{
+    const auto now = std::chrono::steady_clock::now();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    for (const auto& c : m_connections)
+        c->expireIfHelloLate(now);
+}
+
+bool CastEngine::takePhoneSlot()
+{
+    int taken = m_phoneSlots.load();
+    do {
+        if (taken >= int(kMaxPhones))
+            return false;
+    } while (!m_phoneSlots.compare_exchange_weak(taken, taken + 1));
+    return true;
+}
+
+void CastEngine::releasePhoneSlot()
+{
+    m_phoneSlots.fetch_sub(1);
+}
+
+void CastEngine::setAccessGate(const CastcoreAccessGate* gate)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_gate = gate ? *gate : CastcoreAccessGate{nullptr, nullptr, nullptr};
+}
+
+int CastEngine::admit(const CastcoreAccessRequest& request, const std::function<void()>& pending)
+{
+    CastcoreAccessGate gate;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        gate = m_gate;
+    }
+    if (!gate.check)
+        return cast::Accepted;
+    int status = gate.check(gate.context, &request);
+    if (status == CASTCORE_ACCESS_ASK) {
+        if (!gate.ask)
+            return cast::Refused;
+        pending();
+        status = gate.ask(gate.context, &request);
+    }
+    // A status that does not fit the WELCOME byte would let nobody know what happened.
+    return (status >= 0 && status <= 255) ? status : cast::Refused;
 }
 
 void CastEngine::adoptHandle(CastConnection* connection, void* handle)

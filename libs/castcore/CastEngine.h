@@ -2,9 +2,11 @@
 // The receiver engine: listens for phones on one TCP port and serves each over the cast
 // protocol on its own thread.
 
+#include "CastAccess.h"
 #include "scairplay/CAirPlayEx.h"
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -38,7 +40,11 @@ class CastEngine final : public CAirPlayEx {
 public:
     // Start answers 0 or one of these.
     enum StartResult { Started = 0, AlreadyStarted = 1, CannotListen = 2, NoThread = 3 };
-    static constexpr size_t kMaxConnections = 64;
+    // Phones served at once; a further one is answered "busy".
+    static constexpr size_t kMaxPhones = 128;
+    // Connections still owing their HELLO; more are closed as soon as they are accepted, so
+    // half-open connections cannot pile up.
+    static constexpr size_t kMaxAwaitingHello = 64;
 
     CastEngine();
     ~CastEngine();
@@ -89,11 +95,20 @@ public:
     // Binds the handle to this connection; an older connection with the same handle is
     // closed without a disconnected callback, so the handle ends exactly once.
     void adoptHandle(CastConnection* connection, void* handle);
+    // One of the kMaxPhones places; false when all are taken.
+    bool takePhoneSlot();
+    void releasePhoneSlot();
+    int phoneCount() const { return m_phoneSlots.load(); }
+    // The access gate's WELCOME status for a phone; pending runs before the gate asks its user.
+    int admit(const CastcoreAccessRequest& request, const std::function<void()>& pending);
+    void setAccessGate(const CastcoreAccessGate* gate);
 
 private:
     void acceptLoop();
     void acceptOne();
     void reapFinished();
+    void expireLateHellos();
+    size_t awaitingHelloCount() const;  // under m_mutex
     std::shared_ptr<CastConnection> findByHandle(void* handle);
     void sendTo(void* handle, uint8_t type, const std::vector<uint8_t>& payload);
     template <typename T> void store(T CastEngineSettings::*field, T value);
@@ -103,6 +118,8 @@ private:
     CastEngineSettings m_settings;
     std::string m_name;
     int m_nextSerial = 1;
+    CastcoreAccessGate m_gate{nullptr, nullptr, nullptr};
+    std::atomic<int> m_phoneSlots{0};
 
     std::mutex m_lifecycleMutex;  // Start and Stop
     std::atomic<IAirPlayCallback*> m_callback{nullptr};

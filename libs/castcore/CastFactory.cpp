@@ -16,3 +16,9 @@ void CAirPlayFactory::Destroy(CAirPlayEx* engine)
     // Every engine handed out is a CastEngine; its destructor stops it first.
     delete static_cast<CastEngine*>(engine);
 }
+
+extern "C" void castcoreSetAccessGate(CAirPlayEx* engine, const CastcoreAccessGate* gate)
+{
+    if (engine)
+        static_cast<CastEngine*>(engine)->setAccessGate(gate);
+}

@@ -18,4 +18,11 @@ void castcoreSetLogFunction(CastcoreLogFunction function);
 
 namespace castcore {
 void log(int level, const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+// Events a flood of strangers can repeat thousands of times. The first of each cause in a
+// window is logged as it comes, the rest are counted and summed up in one line when the window
+// is over (flushLimited, called regularly by the engine).
+enum class Cause { TurnedAway, NoHello, ClosedBeforeHello, BadFirstFrame, Busy, Count };
+void logLimited(Cause cause, int level, const char* format, ...) __attribute__((format(printf, 3, 4)));
+void flushLimited();
 }

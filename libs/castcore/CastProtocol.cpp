@@ -221,6 +221,12 @@ bool PayloadReader::str(std::string& v)
     const uint8_t* p;
     if (!take(n, p))
         return false;
+    // Texts reach the program as zero-terminated strings; a zero inside would cut them there
+    // and make different texts (channel ids) look alike.
+    if (std::memchr(p, 0, n)) {
+        m_ok = false;
+        return false;
+    }
     v.assign(reinterpret_cast<const char*>(p), n);
     return true;
 }
@@ -255,6 +261,17 @@ bool decodeHello(const std::vector<uint8_t>& payload, HelloMsg& msg)
     r.str(msg.phoneName);
     r.str(msg.systemVersion);
     r.str(msg.model);
+    if (!r.ok())
+        return false;
+    // The access extension follows when at least its version is there; shorter rests are
+    // ignored like any bytes after the known fields.
+    msg.accessVersion = 0;
+    msg.accessCode.clear();
+    if (r.remaining() < 2)
+        return true;
+    r.u16(msg.accessVersion);
+    if (msg.accessVersion >= 1)
+        r.str(msg.accessCode);
     return r.ok();
 }
 
@@ -326,6 +343,9 @@ bool decodeWelcome(const std::vector<uint8_t>& payload, WelcomeMsg& msg)
     PayloadReader r(payload);
     r.u8(msg.status);
     r.u16(msg.version);
+    msg.accessVersion = 0;
+    if (r.ok() && r.remaining() >= 2)
+        r.u16(msg.accessVersion);
     return r.ok();
 }
 
@@ -369,6 +389,8 @@ std::vector<uint8_t> encodeHello(const HelloMsg& msg)
         .str(msg.phoneName)
         .str(msg.systemVersion)
         .str(msg.model);
+    if (msg.accessVersion >= 1)
+        w.u16(msg.accessVersion).str(msg.accessCode);
     return w.take();
 }
 
@@ -419,7 +441,7 @@ std::vector<uint8_t> encodeAudioData(double timestamp, uint32_t tag, const uint8
 std::vector<uint8_t> encodeWelcome(uint8_t status)
 {
     PayloadWriter w;
-    w.u8(status).u16(kProtocolVersion);
+    w.u8(status).u16(kProtocolVersion).u16(kAccessVersion);
     return w.take();
 }
 
@@ -461,6 +483,7 @@ std::string frameTypeName(uint8_t type)
     case AudioStop: return "AUDIO_STOP";
     case Bye: return "BYE";
     case Welcome: return "WELCOME";
+    case AccessPending: return "ACCESS_PENDING";
     case Touch: return "TOUCH";
     case Key: return "KEY";
     case SystemKey: return "SYSTEM_KEY";
@@ -471,6 +494,20 @@ std::string frameTypeName(uint8_t type)
     char text[8];
     std::snprintf(text, sizeof text, "0x%02X", unsigned(type));
     return text;
+}
+
+const char* welcomeStatusText(uint8_t status)
+{
+    switch (status) {
+    case Accepted: return "accepted";
+    case UnsupportedVersion: return "unsupported protocol version";
+    case Refused: return "refused";
+    case CodeRequired: return "the receiver requires an access code";
+    case WrongCode: return "wrong access code";
+    case LockedOut: return "too many wrong access codes from this address; try again in a minute";
+    case Busy: return "the receiver serves as many phones as it can";
+    default: return "unknown status";
+    }
 }
 
 } // namespace cast

@@ -10,6 +10,8 @@
 namespace cast {
 
 constexpr uint16_t kProtocolVersion = 1;
+// Version of the access extension (access codes, WELCOME statuses 3 to 6, ACCESS_PENDING).
+constexpr uint16_t kAccessVersion = 1;
 constexpr size_t kHeaderSize = 5;
 constexpr uint32_t kMaxPayload = 8u * 1024u * 1024u;
 constexpr size_t kMaxStringBytes = 255;
@@ -30,6 +32,7 @@ enum FrameType : uint8_t {
     Bye = 0x7F,
     // receiver to phone
     Welcome = 0x81,
+    AccessPending = 0x82,
     Touch = 0x90,
     Key = 0x91,
     SystemKey = 0x92,
@@ -41,6 +44,11 @@ enum WelcomeStatus : uint8_t {
     Accepted = 0,
     UnsupportedVersion = 1,
     Refused = 2,
+    // access extension
+    CodeRequired = 3,
+    WrongCode = 4,
+    LockedOut = 5,
+    Busy = 6,
 };
 
 // Phone orientation codes carried by VIDEO and ROTATED.
@@ -138,6 +146,9 @@ struct HelloMsg {
     std::string phoneName;
     std::string systemVersion;
     std::string model;
+    // Access extension: 0 when the phone does not speak it (nothing follows the model).
+    uint16_t accessVersion = kAccessVersion;
+    std::string accessCode;
 };
 
 struct InfoMsg {
@@ -185,6 +196,7 @@ struct AudioDataMsg {
 struct WelcomeMsg {
     uint8_t status = Accepted;
     uint16_t version = kProtocolVersion;
+    uint16_t accessVersion = 0;  // 0 from receivers without the access extension
 };
 
 struct TouchRecord {
@@ -228,5 +240,7 @@ std::vector<uint8_t> encodeSystemKey(uint32_t mask);
 
 // Name of a frame type for log lines ("VIDEO", "0x33" for unknown types).
 std::string frameTypeName(uint8_t type);
+// What a WELCOME status means, for messages ("unknown status" for others).
+const char* welcomeStatusText(uint8_t status);
 
 } // namespace cast

@@ -1,5 +1,6 @@
 #include "CastSocket.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
 #include <cstring>
@@ -15,6 +16,9 @@ namespace cast {
 namespace {
 
 enum class Fill { Full, Eof, Error };
+
+// A peer's announced length is only a promise; memory follows what arrives, from this much on.
+constexpr size_t kFirstPayloadChunk = 64 * 1024;
 
 // Reads exactly n bytes; got tells how many arrived before an end.
 Fill readExact(int fd, uint8_t* buf, size_t n, size_t& got)
@@ -73,7 +77,8 @@ int bindAndListen(int family, int port, std::string& errorText)
         addr.sin_port = htons(uint16_t(port));
         rc = ::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
     }
-    if (rc != 0 || ::listen(fd, 16) != 0) {
+    // Room for a burst of connects; strangers beyond the limits are closed right after accept.
+    if (rc != 0 || ::listen(fd, 128) != 0) {
         const int saved = errno;
         errorText = errnoText();
         ::close(fd);
@@ -83,9 +88,24 @@ int bindAndListen(int family, int port, std::string& errorText)
     return fd;
 }
 
+// Reads a payload of length bytes into frame.payload, growing it as bytes arrive.
+Fill readPayload(int fd, std::vector<uint8_t>& payload, size_t length)
+{
+    payload.resize(std::min(length, kFirstPayloadChunk));
+    size_t have = 0;
+    for (;;) {
+        size_t got = 0;
+        const Fill fill = readExact(fd, payload.data() + have, payload.size() - have, got);
+        have += got;
+        if (fill != Fill::Full || have == length)
+            return fill;
+        payload.resize(std::min(length, payload.size() * 2));
+    }
+}
+
 } // namespace
 
-ReadResult readFrame(int fd, Frame& frame, std::string& errorText)
+ReadResult readFrame(int fd, Frame& frame, std::string& errorText, uint32_t maxPayload)
 {
     uint8_t header[kHeaderSize];
     size_t got = 0;
@@ -101,13 +121,12 @@ ReadResult readFrame(int fd, Frame& frame, std::string& errorText)
     }
     const FrameHeader h = decodeHeader(header);
     frame.type = h.type;
-    if (!payloadLengthAllowed(h.length)) {
+    if (!payloadLengthAllowed(h.length) || h.length > maxPayload) {
         frame.payload.clear();
         errorText = std::to_string(h.length) + " bytes";
         return ReadResult::TooLarge;
     }
-    frame.payload.resize(h.length);
-    switch (readExact(fd, frame.payload.data(), h.length, got)) {
+    switch (readPayload(fd, frame.payload, h.length)) {
     case Fill::Full:
         return ReadResult::Frame;
     case Fill::Eof:

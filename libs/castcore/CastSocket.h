@@ -11,12 +11,13 @@ enum class ReadResult {
     Frame,      // a whole frame was read
     Closed,     // the peer closed between frames
     Truncated,  // the peer closed inside a frame
-    TooLarge,   // the announced payload exceeds kMaxPayload; nothing of it was read
+    TooLarge,   // the announced payload exceeds the limit; nothing of it was read
     Error,      // a socket error or receive timeout; errorText tells which
 };
 
-// Reads one frame; payload memory is reused between calls.
-ReadResult readFrame(int fd, Frame& frame, std::string& errorText);
+// Reads one frame whose payload is at most maxPayload bytes. Payload memory is reused between
+// calls and grows with the bytes that really arrive, not with the length a peer announces.
+ReadResult readFrame(int fd, Frame& frame, std::string& errorText, uint32_t maxPayload = kMaxPayload);
 
 // Writes the whole buffer (no SIGPIPE on a closed peer); false on error or send timeout.
 bool writeAll(int fd, const uint8_t* data, size_t size);

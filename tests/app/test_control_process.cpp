@@ -1,9 +1,10 @@
 // Drives simulated phones through the real program's windows with X input, as a user would:
 // Android phones get their touches, keys and system keys over the receiver's channel, iPhones
-// get HID reports through the recording stand-in of the Bluetooth peripheral library.
+// get HID reports from the Bluetooth peripheral library through BlueZ's stand-in.
 
-#include "support/ApiServerProcess.h"
-#include "support/PivoraProcess.h"
+#include "HidReportText.h"
+#include "support/ControlledProgram.h"
+#include "support/XCastPhone.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -18,136 +19,30 @@
 
 #include <memory>
 
+using namespace xphone;
+
 namespace {
 
-constexpr int kWaitMs = 30000;
-// Title bar and control bar above the picture.
-constexpr int kBarsHeight = 62;
-
-QString xdotool(const QStringList& args)
+// The first record of a touch message.
+QJsonObject record(const QJsonObject& touch)
 {
-    QProcess tool;
-    tool.start("xdotool", args);
-    if (!tool.waitForFinished(kWaitMs))
-        return {};
-    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+    return touch.value("records").toArray().first().toObject();
 }
 
-struct PhoneSpec {
-    QString name;
-    int kind;
-    QSize frame;
-    QString model;
-    QString os;
-};
-
-// One simulated phone and the control messages it printed.
-class Phone {
-public:
-    Phone(const QString& port, const PhoneSpec& spec)
-        : m_spec(spec)
-    {
-        const QString size = QString("%1x%2@15").arg(spec.frame.width()).arg(spec.frame.height());
-        QStringList args {"--port", port, "--name", spec.name, "--id", spec.name, "--kind",
-            QString::number(spec.kind), "--pattern", size, "--duration", "120"};
-        if (!spec.model.isEmpty())
-            args << "--model" << spec.model;
-        if (!spec.os.isEmpty())
-            args << "--os" << spec.os;
-        m_process.setReadChannel(QProcess::StandardOutput);
-        m_process.start(qEnvironmentVariable("PIVORA_BIN_DIR") + "/pivora-cast", args);
-    }
-    ~Phone()
-    {
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000))
-            m_process.kill();
-        m_process.waitForFinished(5000);
-    }
-
-    // Messages of one type printed since the last clear.
-    QList<QJsonObject> messages(const QString& type)
-    {
-        m_output += m_process.readAllStandardOutput();
-        QList<QJsonObject> found;
-        for (const QByteArray& line : m_output.split('\n')) {
-            const QJsonObject message = QJsonDocument::fromJson(line).object();
-            if (message.value("type").toString() == type)
-                found << message;
-        }
-        return found;
-    }
-    void clear()
-    {
-        m_process.waitForReadyRead(200);
-        m_process.readAllStandardOutput();
-        m_output.clear();
-    }
-
-    // Finds the phone's window and the part of it that shows the picture, in screen pixels.
-    bool locate()
-    {
-        const QString title = "Pivora \\(Window Capture\\) - " + m_spec.name;
-        m_window = xdotool({"search", "--sync", "--onlyvisible", "--name", title}).section('\n', 0, 0);
-        if (m_window.isEmpty())
-            return false;
-        const QString shell = xdotool({"getwindowgeometry", "--shell", m_window});
-        auto value = [&shell](const char* key) {
-            return QRegularExpression(QString("%1=(\\d+)").arg(key)).match(shell).captured(1).toInt();
-        };
-        const QRect area(value("X"), value("Y") + kBarsHeight, value("WIDTH"), value("HEIGHT") - kBarsHeight);
-        const QSize shown = m_spec.frame.scaled(area.size(), Qt::KeepAspectRatio);
-        m_video = QRect(area.x() + (area.width() - shown.width()) / 2,
-            area.y() + (area.height() - shown.height()) / 2, shown.width(), shown.height());
-        return m_video.width() > 0 && m_video.height() > 0;
-    }
-    // A screen point at fractions of the picture.
-    QStringList at(double fx, double fy) const
-    {
-        return {QString::number(m_video.x() + qRound(fx * m_video.width())),
-            QString::number(m_video.y() + qRound(fy * m_video.height()))};
-    }
-    void focus() const { xdotool({"windowfocus", "--sync", m_window}); }
-
-    QProcess& process() { return m_process; }
-
-private:
-    PhoneSpec m_spec;
-    QProcess m_process;
-    QByteArray m_output;
-    QString m_window;
-    QRect m_video;
-};
-
-// Software decoding shows a tip over each new phone's window; a user closes it with Escape.
-// The home screen (1100 × 620) has the same title; the tip is the topmost other one (search
-// lists top-level windows bottom to top).
-bool dismissDecodingTip()
+// Whether a record is the finger at a point of the picture, within the key map's jitter of five
+// pixels (and a pixel of rounding) on a picture of that size. Records of a landscape picture
+// are measured from the phone's upright corner: x = 1 - py, y = px.
+bool near(const QJsonObject& record, double px, double py, const QSize& frame)
 {
-    QString tip;
-    QElapsedTimer waited;
-    waited.start();
-    while (tip.isEmpty() && waited.elapsed() < 10000) {
-        const QStringList found =
-            xdotool({"search", "--onlyvisible", "--name", "^Pivora$"}).split('\n', Qt::SkipEmptyParts);
-        for (const QString& window : found) {
-            if (!xdotool({"getwindowgeometry", window}).contains("Geometry: 1100x620"))
-                tip = window;
-        }
-        if (tip.isEmpty())
-            QTest::qWait(200);
-    }
-    if (tip.isEmpty())
-        return false;
-    xdotool({"windowfocus", "--sync", tip});
-    xdotool({"key", "Escape"});
-    return true;
+    const double tolerance = 6.5;
+    return qAbs(record.value("x").toDouble() - (1.0 - py)) * frame.height() <= tolerance
+        && qAbs(record.value("y").toDouble() - px) * frame.width() <= tolerance;
 }
 
-void click(const Phone& phone, double fx, double fy)
+QString describe(const QJsonObject& record)
 {
-    xdotool(QStringList {"mousemove", "--sync"} + phone.at(fx, fy));
-    xdotool({"click", "1"});
+    return QString("id %1 pressed %2 at %3,%4").arg(record.value("id").toInt()).arg(record.value("pressed").toInt())
+        .arg(record.value("x").toDouble()).arg(record.value("y").toDouble());
 }
 
 } // namespace
@@ -155,43 +50,48 @@ void click(const Phone& phone, double fx, double fy)
 class TestControlProcess : public QObject {
     Q_OBJECT
 private:
-    QTemporaryDir m_home;
-    QString m_hidLog;
-    std::unique_ptr<ApiServerProcess> m_api;
-    std::unique_ptr<PivoraProcess> m_app;
-    QString m_port;
+    ControlledProgram m_program;
+    // The Bluetooth side of the iPhone under test.
+    bluezstandin::StandInPhone* m_btPhone = nullptr;
 
+    // The reports the iPhone under test received, written like the calls that made them.
     QStringList hidCalls() const
     {
-        QFile log(m_hidLog);
-        if (!log.open(QIODevice::ReadOnly))
-            return {};
-        return QString::fromUtf8(log.readAll()).split('\n', Qt::SkipEmptyParts);
+        QStringList calls;
+        if (m_btPhone) {
+            for (const bluezstandin::Bytes& report : m_btPhone->notifications())
+                calls << QString::fromStdString(bluezstandin::reportText(report));
+        }
+        return calls;
     }
-    void clearHidCalls() const { QFile::resize(m_hidLog, 0); }
-
-    // A phone whose first picture is on screen.
-    std::unique_ptr<Phone> connectPhone(const PhoneSpec& spec)
+    void clearHidCalls() const
     {
-        auto phone = std::make_unique<Phone>(m_port, spec);
-        if (!phone->process().waitForStarted(kWaitMs) || !phone->locate())
-            return nullptr;
-        // The window is placed when its first frame shows; the tip comes with it.
-        if (!dismissDecodingTip() || !phone->locate())
-            return nullptr;
-        phone->clear();
-        return phone;
+        if (m_btPhone)
+            m_btPhone->clearNotifications();
     }
 
-    void writeSettings() const
+    // The mirrored iPhone pairs with the computer; input goes to it once its window is active
+    // and the pairing guide has gone.
+    bool linkBluetooth(const QString& name, const char* address, Phone& phone)
     {
-        QDir().mkpath(m_home.path() + "/pivora");
-        QFile settings(m_home.path() + "/pivora/userdefaults.conf");
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        const QJsonObject options {{"iosDevice", QJsonObject {{"enableHID", true}}},
-            {"androidDevice", QJsonObject {{"wiredHID", true}}}};
-        settings.write(QJsonDocument(QJsonObject {{"options", options}}).toJson());
+        const int guidesClosed = m_program.app->logText().count("Bluetooth pairing guide closed");
+        if (!QTest::qWaitFor([&] { return m_program.app->logText().contains("Bluetooth pairing guide shown for " + name); }, kWaitMs)
+            || !m_program.bluez->waitForService(std::chrono::seconds(30)))
+            return false;
+        if (m_btPhone)
+            m_btPhone->disconnect();
+        m_btPhone = &m_program.bluez->addPhone(name.toStdString(), address);
+        if (!m_btPhone->connectAsHidHost())
+            return false;
+        if (!QTest::qWaitFor([&] { return m_program.app->logText().contains("Phone control on: channel " + name); }, kWaitMs)
+            || !QTest::qWaitFor([&] { return m_program.app->logText().count("Bluetooth pairing guide closed") > guidesClosed; }, kWaitMs))
+            return false;
+        phone.focus();
+        QTest::qWait(500);
+        return true;
     }
+
+    std::unique_ptr<Phone> connectPhone(const PhoneSpec& spec) { return xphone::connectPhone(m_program.port, spec); }
 
 private slots:
     void initTestCase()
@@ -201,32 +101,17 @@ private slots:
             QSKIP("PIVORA_BIN_DIR is not set");
         if (QStandardPaths::findExecutable("xdotool").isEmpty())
             QSKIP("xdotool is not installed");
-        QVERIFY(m_home.isValid());
-        writeSettings();
-        m_hidLog = m_home.path() + "/hidlink-calls.txt";
-
-        m_api = std::make_unique<ApiServerProcess>();
-        QVERIFY2(m_api->start(), "pivora-api did not start");
-        QProcessEnvironment env;
-        env.insert("LD_LIBRARY_PATH", QStringLiteral(HIDLINK_RECORDER_DIR));
-        env.insert("HIDLINK_RECORDER_LOG", m_hidLog);
-        env.insert("HIDLINK_RECORDER_AUTOLINK", "1");
-        m_app = std::make_unique<PivoraProcess>(m_home.path(), m_api->url(), env);
-        QVERIFY(m_app->start());
-        QTRY_VERIFY_WITH_TIMEOUT(m_app->logText().contains("Services started"), kWaitMs);
-        const QRegularExpressionMatch ports =
-            QRegularExpression("Receiver started on ports (\\d+)").match(m_app->logText());
-        QVERIFY2(ports.hasMatch(), "the receiver did not start");
-        m_port = ports.captured(1);
-        QVERIFY2(m_app->logText().contains("Bluetooth HID library libhidlink.so loaded"),
-            "the recording HID library was not loaded");
+        const QString failure = m_program.start();
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QVERIFY2(m_program.app->logText().contains("Bluetooth HID library libhidlink.so loaded"),
+            "the HID library was not loaded");
     }
 
     void cleanupTestCase()
     {
-        if (m_app) {
-            m_app->process().terminate();
-            m_app->process().waitForFinished(kWaitMs);
+        if (m_program.app) {
+            m_program.app->process().terminate();
+            m_program.app->process().waitForFinished(kWaitMs);
         }
     }
 
@@ -298,7 +183,7 @@ private slots:
 
         // HID keyboard usages of the pressed keys.
         const QList<QPair<QString, int>> keys {{"a", 4}, {"z", 29}, {"1", 30}, {"0", 39}, {"Return", 40},
-            {"Up", 82}, {"Left", 80}, {"Shift_L", 225}, {"Control_L", 224}, {"Alt_L", 226}};
+            {"Up", 82}, {"Left", 80}, {"Tab", 43}, {"Shift_L", 225}, {"Control_L", 224}, {"Alt_L", 226}};
         for (const auto& key : keys) {
             phone->clear();
             xdotool({"key", key.first});
@@ -349,9 +234,8 @@ private slots:
         clearHidCalls();
         auto phone = connectPhone({"iphone14", 1, QSize(390, 844), "iPhone13,2", "14.2.1"});
         QVERIFY2(phone, "the phone's window did not show");
-        QTRY_VERIFY_WITH_TIMEOUT(hidCalls().contains("SetPhoneInfo iphone14|iphone14"), kWaitMs);
         // The phone links; input is on once the session has the linked device.
-        QTRY_VERIFY_WITH_TIMEOUT(m_app->logText().contains("Phone control on: channel iphone14"), kWaitMs);
+        QVERIFY(linkBluetooth("iphone14", "F0:99:B6:12:34:56", *phone));
         clearHidCalls();
 
         click(*phone, 0.5, 0.5);
@@ -389,8 +273,7 @@ private slots:
         clearHidCalls();
         auto phone = connectPhone({"iphone13", 1, QSize(390, 844), "iPhone11,2", "13.3"});
         QVERIFY2(phone, "the phone's window did not show");
-        QTRY_VERIFY_WITH_TIMEOUT(hidCalls().contains("SetPhoneInfo iphone13|iphone13"), kWaitMs);
-        QTRY_VERIFY_WITH_TIMEOUT(m_app->logText().contains("Phone control on: channel iphone13"), kWaitMs);
+        QVERIFY(linkBluetooth("iphone13", "F0:99:B6:12:34:57", *phone));
         clearHidCalls();
 
         click(*phone, 0.25, 0.5);
@@ -405,6 +288,131 @@ private slots:
         QVERIFY(qAbs(down.value(2).toDouble() - 0.25) < 0.02);
         QVERIFY(qAbs(down.value(3).toDouble() - 0.5) < 0.02);
         QCOMPARE(touches.last().split(' ').value(1), QString("0"));
+    }
+
+    void androidKeyMapPlaysTheShooter()
+    {
+        const QSize frame(1280, 576);
+        const PhoneSpec spec {"droid-game", 3, frame, {}, {}};
+        auto phone = connectPhone(spec);
+        QVERIFY2(phone, "the phone's window did not show");
+        phone->focus();
+
+        // A held key reaches the phone held: repeated presses, one release when it is let go.
+        xdotool({"keydown", "z"});
+        QTest::qWait(1500);
+        const QList<QJsonObject> held = phone->messages("key");
+        QVERIFY2(held.size() >= 2, "the key did not repeat");
+        for (const QJsonObject& key : held)
+            QCOMPARE(key.value("action").toInt(), 1);
+        xdotool({"keyup", "z"});
+        QTRY_VERIFY_WITH_TIMEOUT(phone->messages("key").last().value("action").toInt() == -1, kWaitMs);
+        int releases = 0;
+        for (const QJsonObject& key : phone->messages("key"))
+            releases += key.value("action").toInt() == -1 ? 1 : 0;
+        QCOMPARE(releases, 1);
+
+        // Shift+6 opens the key mapper; a keyboard user goes from the list to the switch.
+        xdotool({"key", "shift+6"});
+        QTRY_VERIFY_WITH_TIMEOUT(m_program.app->logText().contains(
+                                     "Key-map editor opened with 3 profiles: [PV]GameForPeace, [PV]LOL-3, [PV]LOL-4"),
+            kWaitMs);
+        const QString editor = xdotool({"search", "--sync", "--onlyvisible", "--name", "^Key Mapper$"}).section('\n', 0, 0);
+        QVERIFY(!editor.isEmpty());
+        xdotool({"windowfocus", "--sync", editor});
+        xdotool({"key", "Tab", "space"});
+        QTRY_VERIFY_WITH_TIMEOUT(
+            m_program.app->logText().contains("Key map on: " + m_program.app->dataDir() + "/kbmapper/[PV]GameForPeace.json"), kWaitMs);
+        phone->focus();
+        phone->clear();
+
+        // Space holds one finger on the jump button until it is let go.
+        xdotool({"keydown", "space"});
+        QTest::qWait(1000);
+        QList<QJsonObject> touches = phone->messages("touch");
+        QCOMPARE(touches.size(), 1);
+        QVERIFY2(record(touches[0]).value("pressed").toInt() == 1 && record(touches[0]).value("id").toInt() == 0
+                && near(record(touches[0]), 0.9299, 0.7046, frame),
+            qPrintable(describe(record(touches[0]))));
+        xdotool({"keyup", "space"});
+        QTRY_COMPARE_WITH_TIMEOUT(phone->messages("touch").size(), 2, kWaitMs);
+        QCOMPARE(record(phone->messages("touch")[1]).value("pressed").toInt(), 0);
+
+        // W walks the joystick up, Shift pushes it further, and letting go lifts it.
+        phone->clear();
+        const QList<QPair<QString, double>> steps {{"keydown w", 0.7496 - 0.1079}, {"keydown shift", 0.7496 - 0.1079 - 0.4},
+            {"keyup shift", 0.7496 - 0.1079}};
+        for (const auto& step : steps) {
+            xdotool(step.first.split(' '));
+            QTest::qWait(600);
+            touches = phone->messages("touch");
+            QVERIFY2(near(record(touches.last()), 0.1962, step.second, frame), qPrintable(step.first + ": " + describe(record(touches.last()))));
+        }
+        QVERIFY(near(record(touches.first()), 0.1962, 0.7496, frame));
+        for (const QJsonObject& touch : touches)
+            QVERIFY2(record(touch).value("pressed").toInt() == 1 && record(touch).value("id").toInt() == 0, qPrintable(describe(record(touch))));
+        xdotool({"keyup", "w"});
+        QTRY_COMPARE_WITH_TIMEOUT(record(phone->messages("touch").last()).value("pressed").toInt(), 0, kWaitMs);
+
+        // A key the profile does not use arrives as a key.
+        phone->clear();
+        xdotool({"key", "p"});
+        QTRY_COMPARE_WITH_TIMEOUT(phone->messages("key").size(), 2, kWaitMs);
+        QCOMPARE(phone->messages("key")[0].value("code").toInt(), 19);
+        QVERIFY(phone->messages("touch").isEmpty());
+
+        // Through the open overlay, the right button turns shooting mode on: the mouse turns
+        // the camera finger, the left button fires, the right button ends it.
+        xdotool(QStringList {"mousemove", "--sync"} + phone->at(0.5, 0.5));
+        phone->clear();
+        xdotool({"click", "3"});
+        QTest::qWait(200);
+        for (int i = 0; i < 6; ++i) {
+            xdotool({"mousemove_relative", "--", "40", "0"});
+            QTest::qWait(60);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(phone->messages("touch").size() >= 3, kWaitMs);
+        touches = phone->messages("touch");
+        QVERIFY2(near(record(touches[0]), 0.64, 0.42, frame), qPrintable(describe(record(touches[0]))));
+        for (int i = 1; i < touches.size(); ++i) {
+            QCOMPARE(record(touches[i]).value("id").toInt(), 0);
+            QVERIFY(record(touches[i]).value("y").toDouble() > record(touches[i - 1]).value("y").toDouble());
+        }
+        phone->clear();
+        xdotool({"click", "1"});
+        QTRY_COMPARE_WITH_TIMEOUT(phone->messages("touch").size(), 2, kWaitMs);
+        touches = phone->messages("touch");
+        QVERIFY2(record(touches[0]).value("id").toInt() == 1 && near(record(touches[0]), 0.86, 0.53, frame),
+            qPrintable(describe(record(touches[0]))));
+        xdotool({"click", "3"});
+        QTRY_COMPARE_WITH_TIMEOUT(phone->messages("touch").size(), 3, kWaitMs);
+        QCOMPARE(record(phone->messages("touch")[2]).value("pressed").toInt(), 0);
+        QCOMPARE(record(phone->messages("touch")[2]).value("id").toInt(), 0);
+
+        // The phone keeps its key map: remembered by its channel, and back when it returns.
+        QFile settings(m_program.app->dataDir() + "/userdefaults.conf");
+        QVERIFY(settings.open(QIODevice::ReadOnly));
+        const QJsonObject keyMapping = QJsonDocument::fromJson(settings.readAll()).object().value("KBMapping").toObject();
+        QCOMPARE(keyMapping.value("appliedProfiles").toObject().value("droid-game").toString(), QString("[PV]GameForPeace"));
+        const int applied = m_program.app->logText().count("Key map on:");
+        phone.reset();
+        QTest::qWait(1000);
+        phone = connectPhone(spec);
+        QVERIFY2(phone, "the phone did not come back");
+        QTRY_COMPARE_WITH_TIMEOUT(m_program.app->logText().count("Key map on:"), applied + 1, kWaitMs);
+        // The editor went with its window and left its settings behind.
+        settings.close();
+        QVERIFY(settings.open(QIODevice::ReadOnly));
+        const QJsonObject stored = QJsonDocument::fromJson(settings.readAll()).object().value("KBMapping").toObject();
+        QCOMPARE(stored.value("mouseSensitivity").toInt(), 10);
+        QCOMPARE(stored.value("keyOpacity").toInt(), 60);
+        QCOMPARE(stored.value("shootingModeShortcut").toString(), QString("RightButton"));
+        QCOMPARE(stored.value("restoreDefaultProfiles").toBool(true), false);
+        phone->focus();
+        phone->clear();
+        xdotool({"key", "space"});
+        QTRY_COMPARE_WITH_TIMEOUT(phone->messages("touch").size(), 2, kWaitMs);
+        QVERIFY(near(record(phone->messages("touch")[0]), 0.9299, 0.7046, frame));
     }
 };
 

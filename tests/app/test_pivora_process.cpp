@@ -7,11 +7,14 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -119,6 +122,53 @@ private slots:
         QVERIFY(longPhone.waitForFinished(kWaitMs));
         QCOMPARE(longPhone.exitCode(), 0);
         QVERIFY(longPhone.readAllStandardOutput().contains("{\"type\":\"disconnect\"}"));
+    }
+
+    // "receiverAccess" is "ask": a remembered phone comes straight in; an unknown one waits for
+    // the question on the screen, which Enter answers with Allow and Escape with Deny.
+    void askFirstWithTheQuestionOnScreen()
+    {
+        QDir().mkpath(dataDir());
+        QFile settings(dataDir() + "/userdefaults.conf");
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        const QJsonObject general{{"lang", "en-us"}, {"receiverAccess", "ask"},
+                                  {"allowedPhones", QJsonArray{QJsonObject{{"id", "friend"}, {"name", "Friend"}}}}};
+        settings.write(QJsonDocument(QJsonObject{{"options", QJsonObject{{"general", general}}}}).toJson());
+        settings.close();
+
+        ApiServerProcess api;
+        QVERIFY2(api.start(), "pivora-api did not start");
+        PivoraProcess app(m_home.path(), api.url());
+        QVERIFY(app.start());
+        QTRY_COMPARE_WITH_TIMEOUT(logCount("Services started"), 1, kWaitMs);
+        const QString port = QRegularExpression("Receiver started on ports (\\d+)").match(logText()).captured(1);
+        QVERIFY(!port.isEmpty());
+        const QString cast = qEnvironmentVariable("PIVORA_BIN_DIR") + "/pivora-cast";
+        const auto phone = [&](const QString& id) {
+            auto p = std::make_unique<QProcess>();
+            p->start(cast, {"--port", port, "--id", id, "--name", id, "--pattern", "160x120@30", "--duration", "1"});
+            return p;
+        };
+
+        auto friendPhone = phone("friend");
+        QVERIFY(friendPhone->waitForFinished(kWaitMs));
+        QCOMPARE(friendPhone->exitCode(), 0);
+        QCOMPARE(logCount("asking whether"), 0);
+
+        for (const char* key : {"Return", "Escape"}) {
+            auto stranger = phone("stranger");
+            QTRY_COMPARE_WITH_TIMEOUT(logCount("asking whether \"stranger\""), key[0] == 'R' ? 1 : 2, kWaitMs);
+            QTest::qWait(500);
+            QProcess::execute("xdotool", {"key", key});
+            QVERIFY(stranger->waitForFinished(kWaitMs));
+            QCOMPARE(stranger->exitCode(), key[0] == 'R' ? 0 : 1);
+        }
+        QCOMPARE(logCount("\"stranger\" (127.0.0.1) allowed this time"), 1);
+        QCOMPARE(logCount("\"stranger\" (127.0.0.1) denied"), 1);
+        // Answering never ends the program.
+        QCOMPARE(app.process().state(), QProcess::Running);
+        app.process().terminate();
+        QVERIFY(app.process().waitForFinished(kWaitMs));
     }
 
     void noNetworkStartsNothing()

@@ -22,6 +22,7 @@ public:
         waitCalls = symbol<HidlinkRecorderWaitCallsFn>("HidlinkRecorder_WaitCalls");
         holdMouse = symbol<HidlinkRecorderHoldMouseFn>("HidlinkRecorder_HoldMouse");
         waitMouseHeld = symbol<HidlinkRecorderWaitMouseHeldFn>("HidlinkRecorder_WaitMouseHeld");
+        holdSupport = symbol<HidlinkRecorderHoldSupportFn>("HidlinkRecorder_HoldSupport");
         fireLinked = symbol<HidlinkRecorderFireLinkedFn>("HidlinkRecorder_FireLinked");
         m_snapshot = symbol<HidlinkRecorderSnapshotFn>("HidlinkRecorder_Snapshot");
         reset();
@@ -46,6 +47,7 @@ public:
     HidlinkRecorderWaitCallsFn waitCalls = nullptr;
     HidlinkRecorderHoldMouseFn holdMouse = nullptr;
     HidlinkRecorderWaitMouseHeldFn waitMouseHeld = nullptr;
+    HidlinkRecorderHoldSupportFn holdSupport = nullptr;
     HidlinkRecorderFireLinkedFn fireLinked = nullptr;
 
 private:

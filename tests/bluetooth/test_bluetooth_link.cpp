@@ -40,6 +40,27 @@ private slots:
         QCOMPARE(thread, QThread::currentThread());
     }
 
+    void lateSupportAnswerDoesNotHoldUpTheStart()
+    {
+        RecorderLibrary recorder(HIDLINK_RECORDER_PATH);
+        recorder.holdSupport(true);
+        // The service is made while the library keeps its answer back, as a slow daemon would.
+        SCBluetoothService service(HIDLINK_RECORDER_PATH);
+        QVERIFY(!service.isSupportKnown());
+        QVERIFY(!service.isSupported());
+        QList<bool> answers;
+        QThread* thread = nullptr;
+        service.setSupportHandler([&](bool supported) {
+            answers << supported;
+            thread = QThread::currentThread();
+        });
+        recorder.holdSupport(false);
+        QTRY_COMPARE(answers, QList<bool>({ true }));
+        QCOMPARE(thread, QThread::currentThread());
+        QVERIFY(service.isSupportKnown());
+        QVERIFY(service.isSupported());
+    }
+
     void serviceSupportFollowsTheLibrary()
     {
         RecorderLibrary recorder(HIDLINK_RECORDER_PATH);

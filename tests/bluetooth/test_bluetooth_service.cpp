@@ -1,6 +1,7 @@
 #include "RecorderLibrary.h"
 
 #include "bluetooth/AirPlayPeripheral.h"
+#include "bluetooth/ISCBluetoothDeviceDelegate.h"
 #include "bluetooth/ISCBluetoothServiceDelegate.h"
 #include "bluetooth/SCBluetoothDevice.h"
 #include "bluetooth/SCBluetoothService.h"
@@ -40,6 +41,21 @@ public:
     } events;
 };
 
+// A device session as the service sees it: it holds a device and is told when the service
+// takes it away.
+class HoldingSession : public ISCBluetoothDeviceDelegate {
+public:
+    void bluetoothDeviceDisconnect(ISCBluetoothDevice* device, int flag) override
+    {
+        if (flag && device == held)
+            held = nullptr;
+        ++toldToLetGo;
+    }
+    void bluetoothDeviceConnectionChanged(ISCBluetoothDevice*, bool) override {}
+    ISCBluetoothDevice* held = nullptr;
+    int toldToLetGo = 0;
+};
+
 } // namespace
 
 class TestBluetoothService : public QObject {
@@ -55,7 +71,7 @@ private slots:
     {
         AirPlayPeripheral worker;
         QVERIFY(worker.start(HIDLINK_RECORDER_PATH));
-        worker.waitUntilLoaded();
+        QVERIFY(worker.waitUntilLoaded(std::chrono::seconds(30)));
         QVERIFY(worker.isSupported());
         worker.enqueue(PeripheralCommand::start());
         worker.enqueue(PeripheralCommand::phoneInfo("Ann", "7"));
@@ -105,7 +121,7 @@ private slots:
         m_recorder.setSupport(false);
         AirPlayPeripheral worker;
         QVERIFY(worker.start(HIDLINK_RECORDER_PATH));
-        worker.waitUntilLoaded();
+        QVERIFY(worker.waitUntilLoaded(std::chrono::seconds(30)));
         QVERIFY(!worker.isSupported());
         worker.enqueue(PeripheralCommand::start());
         worker.enqueue(PeripheralCommand::mouse(0, 1, 0, 0));
@@ -223,6 +239,51 @@ private slots:
         QVERIFY(service.findByName("Bob"));
         service.removeDeviceByName("nobody");
         QCOMPARE(service.deviceCount(), 1);
+    }
+
+    void phonesSharingANameHoldTheirOwnDevices()
+    {
+        SCBluetoothService service(HIDLINK_RECORDER_PATH);
+        service.updateDevice("iPhone", 0x111111111111ULL, true);
+        service.updateDevice("iPhone", 0x222222222222ULL, true);
+        service.updateDevice("iPhone", 0x333333333333ULL, false);
+        HoldingSession first, second, third;
+
+        // Each session binds a different connected device of the name, its own first.
+        first.held = service.findFreeByName("iPhone", &first);
+        QVERIFY(first.held && service.claim(first.held, &first));
+        second.held = service.findFreeByName("iPhone", &second);
+        QVERIFY(second.held && second.held != first.held && service.claim(second.held, &second));
+        QVERIFY(!service.claim(first.held, &second));
+        QCOMPARE(service.findFreeByName("iPhone", &first), first.held);
+        QCOMPARE(service.findFreeByName("iPhone", &third)->address(), std::string("33:33:33:33:33:33"));
+        QCOMPARE(service.holderOf(second.held), &second);
+        QCOMPARE(service.deviceHeldBy(&first), first.held);
+        QVERIFY(!service.deviceHeldBy(&third));
+
+        // A session that ends releases exactly its own device; the other keeps working.
+        ISCBluetoothDevice* gone = first.held;
+        service.releaseDevice(gone);
+        first.held = nullptr;
+        service.releaseDevice(gone);
+        QCOMPARE(service.deviceCount(), 2);
+        QVERIFY(!service.findByAddress("11:11:11:11:11:11"));
+        QVERIFY(second.held->mouse(1, 2, 0, 0));
+        QCOMPARE(second.toldToLetGo, 0);
+
+        // Taken away by name or all at once, a held device's session is told first.
+        service.removeDeviceByName("iPhone");
+        QCOMPARE(second.toldToLetGo, 1);
+        QVERIFY(!second.held);
+        third.held = service.findFreeByName("iPhone", &third);
+        QVERIFY(service.claim(third.held, &third));
+        service.removeAllDevices();
+        QCOMPARE(third.toldToLetGo, 1);
+        QVERIFY(!third.held);
+        QCOMPARE(service.deviceCount(), 0);
+        const QStringList expected = kLoadCalls + QStringList { "SetCallbacks callback", "MouseSend 0 1 2 0" };
+        m_recorder.waitCalls(expected.size());
+        QCOMPARE(m_recorder.calls(), expected);
     }
 
     void phoneInfoAndSubscriptionReachTheLibrary()

@@ -4,6 +4,7 @@
 
 #include "support/FakeBluetoothDevice.h"
 
+#include <QSet>
 #include <QtTest>
 
 namespace {
@@ -41,6 +42,16 @@ private slots:
         QTest::newRow("iPad Air 4") << "iPad13,2" << 40 << "iPad air 4th Gen" << true << 18;
         QTest::newRow("iPad 2") << "iPad2,4" << 30 << "iPad 2" << true << 0;
         QTest::newRow("iPad Pro 12.9 5th") << "iPad13,11" << 55 << "iPad Pro 12.9 inch 5th Gen" << true << 18;
+        // Later models.
+        QTest::newRow("13 mini") << "iPhone14,4" << 56 << "iPhone 13 mini" << false << 44;
+        QTest::newRow("SE 3rd gen") << "iPhone14,6" << 60 << "iPhone SE (3rd generation)" << false << 0;
+        QTest::newRow("14 Plus") << "iPhone14,8" << 62 << "iPhone 14 Plus" << false << 53;
+        QTest::newRow("15 Pro") << "iPhone16,1" << 67 << "iPhone 15 Pro" << false << 55;
+        QTest::newRow("16 Pro Max") << "iPhone17,2" << 72 << "iPhone 16 Pro Max" << false << 62;
+        QTest::newRow("16e") << "iPhone17,5" << 73 << "iPhone 16e" << false << 47;
+        QTest::newRow("iPad 9th gen") << "iPad12,2" << 74 << "iPad (9th generation)" << true << 0;
+        QTest::newRow("iPad mini 6") << "iPad14,1" << 77 << "iPad mini (6th generation)" << true << 21;
+        QTest::newRow("iPad Pro M4") << "iPad16,6" << 87 << "iPad Pro 13-inch (M4)" << true << 18;
     }
     void modelLookup()
     {
@@ -63,9 +74,19 @@ private slots:
         QVERIFY(!SCDeviceModelInfo::find("iPhone99,1"));
         QVERIFY(!SCDeviceModelInfo::find("iphone10,6"));
         QCOMPARE(SCDeviceModelInfo::cornerInset(nullptr), 0);
-        // Every code 1..55 appears once, in order.
-        for (size_t i = 0; i < SCDeviceModelInfo::kRowCount; ++i)
-            QCOMPARE(SCDeviceModelInfo::rows()[i].code, int32_t(i + 1));
+        // Every code appears once, in order, and every identifier names one row only.
+        QSet<QString> identifiers;
+        for (size_t i = 0; i < SCDeviceModelInfo::kRowCount; ++i) {
+            const SCDeviceModelInfo& row = SCDeviceModelInfo::rows()[i];
+            QCOMPARE(row.code, int32_t(i + 1));
+            QVERIFY(row.width > 0 && row.height > row.width && row.scale > 0);
+            for (const char* id : row.identifiers) {
+                if (!id)
+                    continue;
+                QVERIFY2(!identifiers.contains(id), id);
+                identifiers.insert(id);
+            }
+        }
     }
 
     void speedTableFromStoredDistances()

@@ -1,7 +1,9 @@
 // The receiver engine against real peers: the simulated phone process and raw sockets that
 // misbehave.
 
+#include "CastAccess.h"
 #include "CastEngine.h"
+#include "CastLog.h"
 #include "CastProtocol.h"
 #include "CastSocket.h"
 
@@ -192,7 +194,8 @@ public:
     }
     ~RawPeer() { ::close(fd); }
     bool send(const Bytes& bytes) { return cast::writeAll(fd, bytes.data(), bytes.size()); }
-    bool hello(const std::string& id, uint16_t version = 1)
+    // accessVersion 0: a phone that does not speak the access extension.
+    bool hello(const std::string& id, uint16_t version = 1, uint16_t accessVersion = 0, const std::string& code = {})
     {
         cast::HelloMsg h;
         h.version = version;
@@ -200,7 +203,41 @@ public:
         h.phoneName = "Raw";
         h.systemVersion = "1.0.0";
         h.model = "Raw1,1";
+        h.accessVersion = accessVersion;
+        h.accessCode = code;
         return send(cast::encodeFrame(cast::Hello, cast::encodeHello(h)));
+    }
+    // The WELCOME status after an optional ACCESS_PENDING (pending tells whether it came).
+    int welcomeAfterPending(bool& pending)
+    {
+        cast::Frame f;
+        std::string error;
+        pending = false;
+        if (cast::readFrame(fd, f, error) != cast::ReadResult::Frame)
+            return -1;
+        if (f.type == cast::AccessPending) {
+            pending = true;
+            if (cast::readFrame(fd, f, error) != cast::ReadResult::Frame)
+                return -1;
+        }
+        cast::WelcomeMsg w;
+        return f.type == cast::Welcome && cast::decodeWelcome(f.payload, w) ? w.status : -1;
+    }
+    // True when the engine closed the connection within ms, without anything sent first.
+    bool closedWithin(int ms)
+    {
+        cast::setReceiveTimeout(fd, ms);
+        uint8_t byte;
+        const ssize_t r = ::recv(fd, &byte, 1, 0);
+        cast::setReceiveTimeout(fd, kWaitMs);
+        return r == 0 || (r < 0 && errno != EAGAIN && errno != EWOULDBLOCK);
+    }
+    // The same without waiting.
+    bool closedNow()
+    {
+        uint8_t byte;
+        const ssize_t r = ::recv(fd, &byte, 1, MSG_DONTWAIT);
+        return r == 0 || (r < 0 && errno != EAGAIN && errno != EWOULDBLOCK);
     }
     // Status of the WELCOME, or -1 when something else came.
     int welcome()
@@ -249,6 +286,61 @@ bool lengthPrefixed(const Bytes& au, bool& idr)
     return pos == au.size() && !au.empty();
 }
 
+// The engine's log lines, collected while a test runs.
+class EngineLog {
+public:
+    EngineLog()
+    {
+        s_lines.clear();
+        castcoreSetLogFunction(&EngineLog::add);
+    }
+    ~EngineLog() { castcoreSetLogFunction(nullptr); }
+    static int count(const std::string& text)
+    {
+        std::lock_guard<std::mutex> lock(s_mutex);
+        int n = 0;
+        for (const std::string& line : s_lines)
+            n += line.find(text) != std::string::npos;
+        return n;
+    }
+
+private:
+    static void add(int, const char* line)
+    {
+        std::lock_guard<std::mutex> lock(s_mutex);
+        s_lines.push_back(line);
+    }
+    static std::mutex s_mutex;
+    static std::vector<std::string> s_lines;
+};
+std::mutex EngineLog::s_mutex;
+std::vector<std::string> EngineLog::s_lines;
+
+// An access gate with fixed answers that remembers what it was asked.
+struct ScriptedGate {
+    int checkAnswer = 0;
+    int askAnswer = 0;
+    std::mutex mutex;
+    std::vector<std::string> asked;  // "address|channel|code|speaks" per check
+    int asks = 0;
+
+    static int check(void* self, const CastcoreAccessRequest* r)
+    {
+        auto* g = static_cast<ScriptedGate*>(self);
+        std::lock_guard<std::mutex> lock(g->mutex);
+        g->asked.push_back(std::string(r->address) + "|" + r->channelId + "|" + r->code + "|" +
+                           std::to_string(r->speaksAccess));
+        return g->checkAnswer;
+    }
+    static int ask(void* self, const CastcoreAccessRequest*)
+    {
+        auto* g = static_cast<ScriptedGate*>(self);
+        std::lock_guard<std::mutex> lock(g->mutex);
+        ++g->asks;
+        return g->askAnswer;
+    }
+};
+
 } // namespace
 
 class TestCastEngine : public QObject {
@@ -263,6 +355,13 @@ private slots:
     void reconnectReplacesOldConnection();
     void stopEndsOpenChannels();
     void startFailsOnBusyPort();
+    void accessGateAnswersPhones_data();
+    void accessGateAnswersPhones();
+    void phonesBeyondLimitAreBusy();
+    void strangersAreBoundedAndLoggedPerCause();
+    void phonesWithoutIdKeepApart_data();
+    void phonesWithoutIdKeepApart();
+    void restartedMirroringStartsWithAKeyFrame();
 };
 
 void TestCastEngine::patternPhoneMirrorsAndReceivesControl()
@@ -380,6 +479,7 @@ void TestCastEngine::badPeerIsClosed_data()
     const Bytes garbage = {'G', 'E', 'T', ' ', '/', ' ', 'H', 'T', 'T', 'P', '/', '1', '.', '1', '\r', '\n', '\r', '\n'};
     QTest::newRow("garbage instead of HELLO") << false << garbage << false;
     QTest::newRow("frame before HELLO") << false << cast::encodeFrame(cast::MirrorStop, Bytes{}) << false;
+    QTest::newRow("1 MiB HELLO, closed unread") << false << Bytes{cast::Hello, 0, 0x10, 0, 0} << false;
     const uint32_t nine = 9u * 1024 * 1024;
     QTest::newRow("9 MiB frame") << true
                                  << Bytes{cast::Video, uint8_t(nine >> 24), uint8_t(nine >> 16), uint8_t(nine >> 8), 0}
@@ -512,6 +612,218 @@ void TestCastEngine::startFailsOnBusyPort()
     EnginePtr second(CAirPlayFactory::Create());
     QVERIFY(second->Start(nullptr, nullptr, 0, 0, false, 0, 0, 0, 0, false, false, "x", 0, 0, port, 0, 0, 0, 0, 0,
                           false) != 0);
+}
+
+void TestCastEngine::accessGateAnswersPhones_data()
+{
+    QTest::addColumn<int>("checkAnswer");
+    QTest::addColumn<int>("askAnswer");
+    QTest::addColumn<int>("accessVersion");
+    QTest::addColumn<int>("welcome");
+    QTest::addColumn<bool>("pending");
+
+    QTest::newRow("let in") << 0 << 0 << 1 << 0 << false;
+    QTest::newRow("code required, old phone") << int(cast::CodeRequired) << 0 << 0 << int(cast::CodeRequired)
+                                              << false;
+    QTest::newRow("wrong code") << int(cast::WrongCode) << 0 << 1 << int(cast::WrongCode) << false;
+    QTest::newRow("locked out") << int(cast::LockedOut) << 0 << 1 << int(cast::LockedOut) << false;
+    QTest::newRow("asked, allowed") << int(CASTCORE_ACCESS_ASK) << 0 << 1 << 0 << true;
+    QTest::newRow("asked, denied") << int(CASTCORE_ACCESS_ASK) << int(cast::Refused) << 1 << int(cast::Refused)
+                                   << true;
+    // An old phone would not understand ACCESS_PENDING; it only gets the answer.
+    QTest::newRow("asked, old phone") << int(CASTCORE_ACCESS_ASK) << 0 << 0 << 0 << false;
+    QTest::newRow("answer out of range") << 300 << 0 << 1 << int(cast::Refused) << false;
+}
+
+void TestCastEngine::accessGateAnswersPhones()
+{
+    QFETCH(int, checkAnswer);
+    QFETCH(int, askAnswer);
+    QFETCH(int, accessVersion);
+    QFETCH(int, welcome);
+    QFETCH(bool, pending);
+    RecordingCallback cb;
+    const int port = freeLoopbackPort();
+    EnginePtr engine = startEngine(&cb, port);
+    QVERIFY(engine);
+    ScriptedGate gate;
+    gate.checkAnswer = checkAnswer;
+    gate.askAnswer = askAnswer;
+    const CastcoreAccessGate g{&gate, &ScriptedGate::check, &ScriptedGate::ask};
+    castcoreSetAccessGate(engine.get(), &g);
+
+    RawPeer peer(port);
+    QVERIFY(peer.hello("gated", 1, uint16_t(accessVersion), accessVersion ? "4711" : ""));
+    bool sawPending = false;
+    QCOMPARE(peer.welcomeAfterPending(sawPending), welcome);
+    QCOMPARE(sawPending, pending);
+    QCOMPARE(gate.asked.size(), size_t(1));
+    QCOMPARE(gate.asked[0], std::string("127.0.0.1|gated|") + (accessVersion ? "4711|1" : "|0"));
+    QCOMPARE(gate.asks, checkAnswer == CASTCORE_ACCESS_ASK ? 1 : 0);
+    // Only an admitted phone reaches the program.
+    QCOMPARE(cb.count("Connect", nullptr), welcome == 0 ? 1 : 0);
+    if (welcome != 0)
+        QVERIFY(peer.closedByEngine());
+}
+
+void TestCastEngine::phonesBeyondLimitAreBusy()
+{
+    EngineLog log;
+    RecordingCallback cb;
+    const int port = freeLoopbackPort();
+    EnginePtr engine = startEngine(&cb, port);
+    QVERIFY(engine);
+    std::vector<std::unique_ptr<RawPeer>> phones;
+    for (size_t i = 0; i < CastEngine::kMaxPhones; ++i) {
+        phones.push_back(std::make_unique<RawPeer>(port));
+        QVERIFY(phones.back()->hello("phone-" + std::to_string(i)));
+        QCOMPARE(phones.back()->welcome(), 0);
+    }
+    RawPeer extra(port);
+    QVERIFY(extra.hello("one-too-many", 1, 1));
+    QCOMPARE(extra.welcome(), int(cast::Busy));
+    QVERIFY(extra.closedByEngine());
+    QCOMPARE(log.count("phones are mirroring already"), 1);
+
+    // A place that frees up is there for the next phone.
+    phones.front().reset();
+    QVERIFY(cb.waitFor("Disconnected", cb.handleOf("phone-0")));
+    RawPeer next(port);
+    QVERIFY(next.hello("next"));
+    QCOMPARE(next.welcome(), 0);
+}
+
+void TestCastEngine::strangersAreBoundedAndLoggedPerCause()
+{
+    EngineLog log;
+    RecordingCallback cb;
+    const int port = freeLoopbackPort();
+    EnginePtr engine = startEngine(&cb, port);
+    QVERIFY(engine);
+
+    // One byte of HELLO every second keeps each read alive but not the connection.
+    RawPeer trickle(port);
+    QElapsedTimer timer;
+    timer.start();
+    const Bytes hello = cast::encodeFrame(cast::Hello, cast::encodeHello(cast::HelloMsg{}));
+    size_t sent = 0;
+    bool closed = false;
+    while (!closed && timer.elapsed() < 20000 && sent < hello.size()) {
+        trickle.send(Bytes{hello[sent++]});
+        closed = trickle.closedWithin(1000);
+    }
+    QVERIFY(closed);
+    QVERIFY2(timer.elapsed() >= 9000, "closed before its 10 s were up");
+    QCOMPARE(log.count("no HELLO within 10 s"), 1);
+
+    // Half-open connections: those beyond the waiting limit are closed at once, with one line.
+    const size_t extra = 6;
+    std::vector<std::unique_ptr<RawPeer>> silent;
+    for (size_t i = 0; i < CastEngine::kMaxAwaitingHello + extra; ++i)
+        silent.push_back(std::make_unique<RawPeer>(port));
+    const auto countClosed = [&] {
+        size_t n = 0;
+        for (auto& peer : silent)
+            n += peer->closedNow();
+        return n;
+    };
+    QTRY_COMPARE(countClosed(), extra);
+    QTest::qWait(500);
+    QCOMPARE(countClosed(), extra);
+    QCOMPARE(log.count("turned away"), 1);
+    // A phone that is already in goes on meanwhile.
+    silent.clear();
+    QTRY_COMPARE(log.count("closed by the phone before HELLO"), 1);
+    RawPeer phone(port);
+    QVERIFY(phone.hello("after the crowd"));
+    QCOMPARE(phone.welcome(), 0);
+    // The ones not logged are summed up when their cause's window is over.
+    QTRY_VERIFY_WITH_TIMEOUT(log.count("more connection(s) turned away") == 1 &&
+                             log.count("more connection(s) closed by the phone before HELLO") == 1, 15000);
+}
+
+// Phones started by hand without --id must not take each other's channel: each name gets
+// its own id, and without a name each process gets a random one.
+void TestCastEngine::phonesWithoutIdKeepApart_data()
+{
+    QTest::addColumn<QStringList>("first");
+    QTest::addColumn<QStringList>("second");
+    QTest::addColumn<QString>("firstId");
+    QTest::addColumn<QString>("secondId");
+    QTest::newRow("named") << QStringList{"--name", "Alpha"} << QStringList{"--name", "Beta"}
+                           << "pivora-cast:Alpha" << "pivora-cast:Beta";
+    QTest::newRow("unnamed") << QStringList() << QStringList() << QString() << QString();
+}
+
+void TestCastEngine::phonesWithoutIdKeepApart()
+{
+    QFETCH(QStringList, first);
+    QFETCH(QStringList, second);
+    QFETCH(QString, firstId);
+    QFETCH(QString, secondId);
+    RecordingCallback cb;
+    const int port = freeLoopbackPort();
+    EnginePtr engine = startEngine(&cb, port);
+    QVERIFY(engine);
+    const QStringList common{"--port", QString::number(port), "--pattern", "160x120@30", "--duration", "1", "--fast"};
+    QProcess a;
+    QProcess b;
+    a.start(castBinary(), common + first);
+    b.start(castBinary(), common + second);
+    QVERIFY(a.waitForFinished(kWaitMs) && b.waitForFinished(kWaitMs));
+    QCOMPARE(a.exitCode() + b.exitCode(), 0);
+
+    QStringList ids;
+    for (const Call& c : cb.calls())
+        if (c.name == "Connect")
+            ids << QString::fromStdString(c.text);
+    QCOMPARE(ids.size(), 2);
+    QVERIFY2(ids[0] != ids[1], qPrintable(ids.join(", ")));
+    if (!firstId.isEmpty()) {
+        ids.sort();
+        QCOMPARE(ids, QStringList({firstId, secondId}));
+    }
+    // Both phones streamed to the end on their own channels.
+    for (const QString& id : ids) {
+        void* h = cb.handleOf(id.toStdString());
+        QVERIFY(cb.waitFor("Disconnected", h));
+        QCOMPARE(cb.count("MirroringData", h), 30);
+    }
+}
+
+void TestCastEngine::restartedMirroringStartsWithAKeyFrame()
+{
+    RecordingCallback cb;
+    const int port = freeLoopbackPort();
+    EnginePtr engine = startEngine(&cb, port);
+    QVERIFY(engine);
+    QProcess phone;
+    phone.start(castBinary(), {"--port", QString::number(port), "--pattern", "160x120@30", "--duration", "3",
+                               "--fast", "--id", "restarts", "--restart-every", "1"});
+    QVERIFY(phone.waitForFinished(kWaitMs));
+    QCOMPARE(phone.exitCode(), 0);
+    void* h = cb.handleOf("restarts");
+    QVERIFY(cb.waitFor("Disconnected", h));
+
+    // Three streams, each opened with its configuration record and then a key frame.
+    int starts = 0;
+    bool awaitingFirst = false;
+    QString previous;
+    for (const Call& c : cb.calls(h)) {
+        if (c.name == "MirroringStarted") {
+            QCOMPARE(previous, starts == 0 ? QString("Information") : QString("MirroringStopped"));
+            QCOMPARE(c.dataKind, 1);
+            ++starts;
+            awaitingFirst = true;
+        } else if (c.name == "MirroringData" && awaitingFirst) {
+            bool idr = false;
+            QVERIFY(lengthPrefixed(c.data, idr));
+            QVERIFY2(idr, "a restarted stream must open with a key frame");
+            awaitingFirst = false;
+        }
+        previous = QString::fromStdString(c.name);
+    }
+    QCOMPARE(starts, 3);
 }
 
 QTEST_GUILESS_MAIN(TestCastEngine)

@@ -34,6 +34,7 @@ Bytes helloPayload(uint16_t version = 1)
     h.phoneName = "name";
     h.systemVersion = "14.2.1";
     h.model = "iPhone13,2";
+    h.accessVersion = 0;  // the base layout; the access extension has rows of its own
     return cast::encodeHello(h);
 }
 
@@ -105,6 +106,12 @@ void TestCastProtocol::decodeRejectsMalformed_data()
     Bytes longText = {'P', 'V', 'C', 'A', 'S', 'T', 0, 1, 3, 1, 0};  // channel id of 256 bytes
     longText.resize(longText.size() + 256, 'a');
     QTest::newRow("hello, text over 255 bytes") << int(cast::Hello) << longText << false;
+    Bytes zeroInside = hello;
+    zeroInside[12] = 0;  // inside the channel id "id"
+    QTest::newRow("hello, zero byte in a text") << int(cast::Hello) << zeroInside << false;
+    QTest::newRow("hello, one stray byte after the fields") << int(cast::Hello) << concat(hello, {7}) << true;
+    QTest::newRow("hello, access version without its code") << int(cast::Hello) << concat(hello, {0, 1}) << false;
+    QTest::newRow("hello, access code") << int(cast::Hello) << concat(hello, {0, 1, 0, 2, '4', '2'}) << true;
     QTest::newRow("mirror start") << int(cast::MirrorStart) << cast::encodeMirrorStart(320, 240, 1.5, {1, 2}) << true;
     QTest::newRow("mirror start, negative width")
         << int(cast::MirrorStart) << cast::encodeMirrorStart(-1, 240, 0, {1}) << false;
@@ -157,6 +164,22 @@ void TestCastProtocol::roundTrips()
     QCOMPARE(hello.channelId, std::string("id"));
     QCOMPARE(hello.model, std::string("iPhone13,2"));
     QCOMPARE(int(hello.kind), 3);
+    QCOMPARE(int(hello.accessVersion), 0);  // a phone without the access extension
+
+    cast::HelloMsg withCode;
+    withCode.channelId = "id";
+    withCode.accessCode = "0427";
+    cast::HelloMsg back;
+    QVERIFY(cast::decodeHello(cast::encodeHello(withCode), back));
+    QCOMPARE(int(back.accessVersion), int(cast::kAccessVersion));
+    QCOMPARE(back.accessCode, std::string("0427"));
+    cast::WelcomeMsg welcome;
+    QVERIFY(cast::decodeWelcome(cast::encodeWelcome(cast::LockedOut), welcome));
+    QCOMPARE(int(welcome.status), int(cast::LockedOut));
+    QCOMPARE(int(welcome.accessVersion), int(cast::kAccessVersion));
+    // A receiver without the extension sends status and version only.
+    QVERIFY(cast::decodeWelcome(Bytes{2, 0, 1}, welcome));
+    QCOMPARE(int(welcome.accessVersion), 0);
 
     const cast::TouchRecord records[2] = {{1, 0, 0.25f, 0.6f}, {0, 7, 1.0f, 0.0f}};
     std::vector<cast::TouchRecord> decoded;

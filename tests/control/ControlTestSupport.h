@@ -18,8 +18,12 @@ inline QString describe(const ControlMsg& msg)
     switch (msg.msgType()) {
     case ControlMsg::KeyCode:
         return QString("key %1 %2 meta %3").arg(action(msg.keyCode().action)).arg(msg.keyCode().keyCode).arg(msg.keyCode().metaState);
-    case ControlMsg::Touch:
-        return QString("touch %1 b%2 %3").arg(action(msg.touch().action)).arg(msg.touch().buttons).arg(rect(msg.touch().position));
+    case ControlMsg::Touch: {
+        // Fingers of a key map carry their own ids; the mouse's is left out.
+        const uint64_t id = msg.touch().pointerId;
+        const QString finger = id == ControlMsg::kMousePointerId ? QString() : QString("#%1").arg(id);
+        return QString("touch%1 %2 b%3 %4").arg(finger).arg(action(msg.touch().action)).arg(msg.touch().buttons).arg(rect(msg.touch().position));
+    }
     case ControlMsg::Scroll:
         return QString("scroll %1,%2 at %3").arg(msg.scroll().hScroll).arg(msg.scroll().vScroll).arg(rect(msg.scroll().position));
     case ControlMsg::SystemKey:

@@ -1,6 +1,7 @@
 // The device session driven through a channel with real H.264: the window appears with the
 // first decoded picture, is placed by the channel's position, the Bluetooth binding starts
-// once, the decoding tip shows once, and stopping and playing again rebuilds the video path.
+// once, the decoding tip shows once, and stopping and playing again rebuilds the video path,
+// which the FPS read-out follows.
 
 #include "H264TestStream.h"
 
@@ -10,7 +11,10 @@
 #include "ui/QEAlertDialog.h"
 #include "ui/QPVDeviceWidget.h"
 
+#include <QAbstractButton>
+#include <QLabel>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -82,6 +86,26 @@ const uint8_t* bytes(const QByteArray& a)
     return reinterpret_cast<const uint8_t*>(a.constData());
 }
 
+QStringList g_warnings;
+QtMessageHandler g_previousHandler = nullptr;
+
+void collectWarnings(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtWarningMsg)
+        g_warnings << text;
+    g_previousHandler(type, context, text);
+}
+
+// The rate the FPS read-out shows for that frame size, or -1 when it shows something else.
+int shownFps(QPVDeviceWidget* window, const QSize& size)
+{
+    auto* label = window->findChild<QLabel*>("labelFPS");
+    const QRegularExpressionMatch m = QRegularExpression(QString("^%1 x %2\\nFPS: (\\d+)$")
+                                                             .arg(size.width()).arg(size.height()))
+                                          .match(label ? label->text() : QString());
+    return m.hasMatch() && label->window()->isVisible() ? m.captured(1).toInt() : -1;
+}
+
 int tipCount(QWidget* window)
 {
     int n = 0;
@@ -97,6 +121,8 @@ class TestPVDevice : public QObject {
 private slots:
     void initTestCase();
     void firstFrameShowsAndPlacesTheWindow();
+    void unknownModelIsLoggedOncePerPhone();
+    void fpsReadOutFollowsARestartedStream();
 
 private:
     void play(void* handle, const H264TestStream& stream, double start);
@@ -166,6 +192,55 @@ void TestPVDevice::firstFrameShowsAndPlacesTheWindow()
     m_service.removeChannel(second);
     m_service.removeChannel(first);
     QCOMPARE(m_service.channelCount(), 0);
+}
+
+void TestPVDevice::unknownModelIsLoggedOncePerPhone()
+{
+    // iPhones of kind 1: one of a model the table lacks, one it knows; an Android phone of an
+    // unknown model does not need the table.
+    void* future = m_service.Connect("future", 1);
+    void* known = m_service.Connect("known", 1);
+    void* android = m_service.Connect("android", 3);
+    g_warnings.clear();
+    g_previousHandler = qInstallMessageHandler(collectWarnings);
+    for (void* handle : { future, known, android })
+        static_cast<QPVAirPlayClient*>(handle)->createDeviceSession();
+    m_service.Information(future, "future", "future", "19.0", "iPhone99,1");
+    m_service.Information(known, "known", "known", "17.1", "iPhone17,5");
+    m_service.Information(android, "android", "android", "14", "Pixel99");
+    // Information that comes again is looked up again, and still noted only once.
+    for (int i = 0; i < 3; ++i)
+        emit static_cast<QPVAirPlayClient*>(future)->deviceSession()->deviceInfoChanged();
+    QTest::qWait(200);
+    qInstallMessageHandler(g_previousHandler);
+    const QStringList noted = g_warnings.filter("is not in the model table");
+    QCOMPARE(noted.size(), 1);
+    QVERIFY(noted[0].contains("\"iPhone99,1\" of channel future"));
+    for (void* handle : { future, known, android })
+        m_service.removeChannel(handle);
+}
+
+void TestPVDevice::fpsReadOutFollowsARestartedStream()
+{
+    void* handle = m_service.Connect("fps", 4);
+    auto* client = static_cast<QPVAirPlayClient*>(handle);
+    client->createDeviceSession();
+    QPointer<QPVDeviceWidget> window = client->deviceSession()->deviceWidget();
+    play(handle, m_stream, 1.0);
+    QTRY_VERIFY_WITH_TIMEOUT(window->isVisible(), kWaitMs);
+    window->findChild<QAbstractButton*>("btnFPS")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(shownFps(window, QSize(160, 96)) >= 0, kWaitMs);
+
+    // Stopped, nothing plays; the next stream's rate shows under the button still checked.
+    m_service.MirroringStopped(handle);
+    QTRY_COMPARE_WITH_TIMEOUT(shownFps(window, QSize(160, 96)), 0, kWaitMs);
+    play(handle, m_smaller, 5.0);
+    QTRY_VERIFY_WITH_TIMEOUT(shownFps(window, QSize(128, 80)) > 0, kWaitMs);
+    QVERIFY(window->findChild<QAbstractButton*>("btnFPS")->isChecked());
+
+    window->findChild<QAbstractButton*>("btnFPS")->click();
+    QVERIFY(!window->findChild<QLabel*>("labelFPS")->window()->isVisible());
+    m_service.removeChannel(handle);
 }
 
 QTEST_MAIN(TestPVDevice)

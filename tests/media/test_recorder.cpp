@@ -1,6 +1,7 @@
 #include "RecordingTestStream.h"
 
 #include "app/PVSettings.h"
+#include "media/AVCompat.h"
 #include "media/DeviceRecording.h"
 #include "media/Recorder.h"
 #include "media/Screenshot.h"
@@ -29,7 +30,7 @@ AVCodecParametersPtr aacParameters()
     params->codec_type = AVMEDIA_TYPE_AUDIO;
     params->codec_id = AV_CODEC_ID_AAC;
     params->format = AV_SAMPLE_FMT_FLTP;
-    params->profile = FF_PROFILE_AAC_LOW;
+    params->profile = kAacLowProfile;
     av_channel_layout_default(&params->ch_layout, 2);
     params->sample_rate = 44100;
     params->frame_size = 1024;

@@ -123,6 +123,16 @@ private slots:
                 row("odd frame size") << oddQuads << 0 << full << QSize(322, 242)
                                        << corners(QSize(322, 242))
                                        << QVector<QColor>{kRed, kGreen, kBlue, kWhite};
+                // Scaled to an odd width (the raster engine converts a column wider and leaves
+                // it out), upright and turned, and shrunk to a thumbnail.
+                row("scaled to an odd width") << quads << 0 << full << QSize(321, 241)
+                                               << QVector<QPoint>{{80, 60}, {319, 5}, {1, 238}, {319, 238}}
+                                               << QVector<QColor>{kRed, kGreen, kBlue, kWhite};
+                row("scaled to an odd width turned 90") << quads << 90 << full << QSize(241, 321)
+                                                         << QVector<QPoint>{{5, 319}, {5, 1}, {238, 319}, {238, 1}}
+                                                         << QVector<QColor>{kWhite, kBlue, kGreen, kRed};
+                row("thumbnail") << quads << 0 << full << QSize(41, 31) << corners(QSize(41, 31))
+                                  << QVector<QColor>{kRed, kGreen, kBlue, kWhite};
                 // At the frame's own size the raster engine converts in bands of rows.
                 row("own size") << quads << 0 << full << quads.size() << corners(quads.size())
                                  << QVector<QColor>{kRed, kGreen, kBlue, kWhite};

@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QString>
 #include <QStringList>
 
@@ -32,6 +33,31 @@ inline std::unique_ptr<QProcess> startPhone(int port, const QString& id, int kin
     return phone;
 }
 
+// A pivora-cast run to its end: exit status (-1 when it crashed or hung) and what it said on
+// stderr. The event loop runs meanwhile, so blocking signals of the service are served.
+struct CastRun {
+    int exitCode = -1;
+    QString err;
+};
+
+inline CastRun runCast(const QStringList& arguments, int timeoutMs = 60000)
+{
+    qRegisterMetaType<QProcess::ExitStatus>("QProcess::ExitStatus");
+    QProcess phone;
+    QSignalSpy finished(&phone, qOverload<int, QProcess::ExitStatus>(&QProcess::finished));
+    phone.start(castProgram(), arguments);
+    CastRun run;
+    if (!finished.wait(timeoutMs)) {
+        phone.kill();
+        phone.waitForFinished();
+        run.err = QString::fromUtf8(phone.readAllStandardError());
+        return run;
+    }
+    run.exitCode = phone.exitStatus() == QProcess::NormalExit ? phone.exitCode() : -1;
+    run.err = QString::fromUtf8(phone.readAllStandardError());
+    return run;
+}
+
 inline QPVDeviceWidget* windowOf(QPVAirPlayClient* client)
 {
     PVDevice* session = client ? client->deviceSession() : nullptr;
@@ -41,7 +67,9 @@ inline QPVDeviceWidget* windowOf(QPVAirPlayClient* client)
 // Makes a device session for each new channel and removes ended channels, connected the way
 // the application connects them. onPlay and onStop run on this thread while the engine waits:
 // onPlay after the session has set up the stream and before it handles any picture of it,
-// onStop after it has handled every picture of it.
+// onStop after it has handled every picture of it. onSession runs once a new channel's session
+// exists, onRemove just before an ended channel is removed (where the application tells the
+// multi-device center).
 class Host : public QObject {
 public:
     explicit Host(QPVAirPlayService* service)
@@ -52,10 +80,15 @@ public:
                 return;
             client->createDeviceSession();
             emit client->deviceSession()->volumeMuteChanged(false);
+            if (onSession)
+                onSession(client);
         }, Qt::BlockingQueuedConnection);
         connect(service, &QPVAirPlayService::didStopChannel, this, [this](QPVAirPlayClient* client) {
-            if (m_service->isListed(client))
-                m_service->removeClient(client);
+            if (!m_service->isListed(client))
+                return;
+            if (onRemove)
+                onRemove(client);
+            m_service->removeClient(client);
         }, Qt::QueuedConnection);
         connect(service, &QPVAirPlayService::didAirPlayMirroringPlay, this, [this](QPVAirPlayClient* client) {
             if (onPlay && m_service->isListed(client))
@@ -69,6 +102,8 @@ public:
 
     std::function<void(QPVAirPlayClient*)> onPlay;
     std::function<void(QPVAirPlayClient*)> onStop;
+    std::function<void(QPVAirPlayClient*)> onSession;
+    std::function<void(QPVAirPlayClient*)> onRemove;
 
 private:
     QPVAirPlayService* m_service;

@@ -3,6 +3,7 @@
 
 #include "support/StopProcess.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QString>
@@ -44,9 +45,12 @@ public:
     }
 
     QString address() const { return m_address; }
+    // The daemon ends, as when the system's bus restarts.
+    void stop() { stopProcess(m_daemon); }
 
 private:
-    QTemporaryDir m_folder;
+    // Short: the socket's whole path must fit in 108 bytes, under long test folders too.
+    QTemporaryDir m_folder { QDir::tempPath() + QStringLiteral("/bus-XXXXXX") };
     QProcess m_daemon;
     QString m_address;
 };

@@ -1,5 +1,6 @@
 #include "ui/QEToast.h"
 
+#include <QDialog>
 #include <QKeySequence>
 #include <QLabel>
 #include <QProcess>
@@ -202,6 +203,20 @@ private slots:
         QCOMPARE(hidden.count(), 0);
         QTRY_COMPARE_WITH_TIMEOUT(hidden.count(), 1, kLifeTimeout);
         QTRY_VERIFY_WITH_TIMEOUT(toast.isNull(), kLifeTimeout);
+    }
+
+    void modalDialogOverAToastDoesNotWait()
+    {
+        // A modal dialog shown while a toast fades in neither waits for it nor ends it early.
+        QPointer<QEToast> toast = new QEToast(parentAt(QRect(200, 200, 600, 400)));
+        QSignalSpy hidden(toast.data(), &QEToast::didHide);
+        toast->show();
+        QDialog dialog(m_parent.data());
+        QTimer::singleShot(0, &dialog, &QDialog::accept);
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QVERIFY(toast);
+        QTRY_VERIFY_WITH_TIMEOUT(toast.isNull(), kLifeTimeout);
+        QCOMPARE(hidden.count(), 1);
     }
 };
 

@@ -55,7 +55,7 @@ std::unique_ptr<Database> openDatabase(const DatabaseSettings& settings, int64_t
         if (path.rfind("file:", 0) != 0 && path != ":memory:")
             createPrivateFile(path);
         const int busy = settings.busyTimeoutMs;
-        auto writeLock = std::make_shared<std::timed_mutex>();
+        auto writeLock = std::make_shared<SqliteWriteGate>();
         factory = [path, busy, writeLock] { return std::make_unique<SqliteConnection>(path, busy, writeLock); };
         database = std::make_unique<Database>(SqlDialect::Sqlite, factory, settings.poolSize, settings.busyTimeoutMs);
     }

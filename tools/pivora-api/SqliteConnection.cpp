@@ -31,8 +31,26 @@ StoreError::Kind kindOf(int code)
 
 } // namespace
 
+bool SqliteWriteGate::enter(int timeoutMs)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    if (!m_free.wait_for(lock, std::chrono::milliseconds(timeoutMs), [this] { return !m_taken; }))
+        return false;
+    m_taken = true;
+    return true;
+}
+
+void SqliteWriteGate::leave()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_taken = false;
+    }
+    m_free.notify_one();
+}
+
 SqliteConnection::SqliteConnection(std::string path, int busyTimeoutMs,
-                                   std::shared_ptr<std::timed_mutex> writeLock)
+                                   std::shared_ptr<SqliteWriteGate> writeLock)
     : m_path(std::move(path))
     , m_busyTimeoutMs(busyTimeoutMs)
     , m_writeLock(std::move(writeLock))
@@ -189,7 +207,7 @@ SqlResult SqliteConnection::exec(const std::string& sql, const SqlParams& params
 
 void SqliteConnection::beginWrite()
 {
-    if (!m_writeLock->try_lock_for(std::chrono::milliseconds(m_busyTimeoutMs)))
+    if (!m_writeLock->enter(m_busyTimeoutMs))
         throw StoreError(StoreError::Kind::Busy, "timed out waiting for the write lock");
     m_holdsWriteLock = true;
     try {
@@ -222,6 +240,6 @@ void SqliteConnection::releaseWriteLock() noexcept
 {
     if (m_holdsWriteLock) {
         m_holdsWriteLock = false;
-        m_writeLock->unlock();
+        m_writeLock->leave();
     }
 }

@@ -2,6 +2,7 @@
 
 #include "SqlConnection.h"
 
+#include <condition_variable>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -10,6 +11,17 @@
 struct sqlite3;
 struct sqlite3_stmt;
 
+// The one write transaction of a process at a time, waited for up to a timeout.
+class SqliteWriteGate {
+public:
+    bool enter(int timeoutMs);
+    void leave();
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_free;
+    bool m_taken = false;
+};
+
 // One connection to the service's SQLite file. Connections of one process share a write
 // lock, so writers queue here instead of spinning in SQLite's busy handler; other processes
 // on the same file are waited for up to the busy timeout.
@@ -17,7 +29,7 @@ class SqliteConnection : public SqlConnection {
 public:
     // Throws StoreError (Unavailable) when the file cannot be opened; it must exist already
     // (":memory:" and "file:" addresses aside).
-    SqliteConnection(std::string path, int busyTimeoutMs, std::shared_ptr<std::timed_mutex> writeLock);
+    SqliteConnection(std::string path, int busyTimeoutMs, std::shared_ptr<SqliteWriteGate> writeGate);
     ~SqliteConnection() override;
 
     SqlDialect dialect() const override { return SqlDialect::Sqlite; }
@@ -38,7 +50,7 @@ private:
 
     std::string m_path;
     int m_busyTimeoutMs;
-    std::shared_ptr<std::timed_mutex> m_writeLock;
+    std::shared_ptr<SqliteWriteGate> m_writeLock;
     bool m_holdsWriteLock = false;
     sqlite3* m_db = nullptr;
     std::map<std::string, sqlite3_stmt*> m_statements;

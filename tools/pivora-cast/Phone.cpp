@@ -36,6 +36,7 @@ Phone::Phone(const CastOptions& options, int index, int count) : m_options(optio
     m_hello.phoneName = withSuffix(options.name, " ", index, count);
     m_hello.systemVersion = options.systemVersion;
     m_hello.model = options.model;
+    m_hello.accessCode = options.pin;
 }
 
 std::unique_ptr<MediaSource> Phone::makeSource() const
@@ -82,11 +83,29 @@ bool Phone::rotate(double timestamp)
     return false;
 }
 
+void Phone::startMirroring()
+{
+    m_link.send(cast::MirrorStart,
+                cast::encodeMirrorStart(m_source->width(), m_source->height(), 0.0, m_source->configRecord()));
+}
+
+void Phone::restartMirroring()
+{
+    m_link.send(cast::MirrorStop, {});
+    startMirroring();
+    // The new stream must begin with a picture that decodes on its own.
+    m_source->requestKeyFrame();
+    m_waitingForKey = true;
+}
+
 bool Phone::sendUnit(const MediaUnit& unit)
 {
     if (unit.kind == MediaUnit::Video) {
         if (unit.data.empty())
             return true;
+        if (m_waitingForKey && !unit.key)
+            return true;
+        m_waitingForKey = false;
         return m_link.send(cast::Video,
                            cast::encodeVideo(unit.timestamp, 0, m_rotation, unit.data.data(), unit.data.size()));
     }
@@ -115,9 +134,9 @@ int Phone::run()
     m_link.startReader({[source] { source->requestKeyFrame(); },
                         [source](float x, float y) { source->setTouch(x, y); }});
 
-    m_link.send(cast::MirrorStart,
-                cast::encodeMirrorStart(source->width(), source->height(), 0.0, source->configRecord()));
+    startMirroring();
     double nextTurn = m_options.rotateEvery;
+    double nextRestart = m_options.restartEvery;
     MediaUnit unit;
     while (!shouldStop() && source->next(unit)) {
         const double elapsed = m_startSendTime < 0 ? 0 : unit.sendTime - m_startSendTime;
@@ -131,6 +150,10 @@ int Phone::run()
             // A picture encoded before a re-encoding turn belongs to the old stream.
             if (rotate(unit.timestamp) && unit.kind == MediaUnit::Video)
                 continue;
+        }
+        if (m_options.restartEvery > 0 && elapsed >= nextRestart) {
+            nextRestart += m_options.restartEvery;
+            restartMirroring();
         }
         if (!sendUnit(unit))
             break;

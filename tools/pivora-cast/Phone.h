@@ -26,6 +26,9 @@ private:
     // True when the source now encodes a new stream at the swapped size.
     bool rotate(double timestamp);
     bool sendUnit(const MediaUnit& unit);
+    // Ends the mirroring and starts it over on the same connection, from the next key frame.
+    void restartMirroring();
+    void startMirroring();
 
     const CastOptions& m_options;
     cast::HelloMsg m_hello;
@@ -33,6 +36,7 @@ private:
     PhoneLink m_link;
     uint32_t m_rotation = cast::Upright;
     bool m_audioStarted = false;
+    bool m_waitingForKey = false;
     double m_startSendTime = -1;
     std::chrono::steady_clock::time_point m_startClock;
 };

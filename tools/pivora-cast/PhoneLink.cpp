@@ -12,17 +12,19 @@
 namespace {
 
 constexpr int kWelcomeTimeoutMs = 10000;
+// After ACCESS_PENDING the receiver's user decides; its prompt gives up after a minute.
+constexpr int kAskTimeoutMs = 90000;
 constexpr int kSendTimeoutMs = 10000;
 constexpr int kPollMs = 200;
 constexpr auto kFinishWait = std::chrono::seconds(5);
 
-const char* statusText(uint8_t status)
+std::string refusalText(uint8_t status)
 {
-    switch (status) {
-    case cast::UnsupportedVersion: return "unsupported version";
-    case cast::Refused: return "refused";
-    default: return "unknown status";
-    }
+    std::string text = "the receiver refused the phone (WELCOME status " + std::to_string(status) + ": " +
+                       cast::welcomeStatusText(status) + ")";
+    if (status == cast::CodeRequired || status == cast::WrongCode)
+        text += "; give the code its main window shows with --pin";
+    return text;
 }
 
 } // namespace
@@ -51,27 +53,39 @@ bool PhoneLink::connect(const std::string& host, int port, const cast::HelloMsg&
         error = "cannot send HELLO to " + host + ":" + std::to_string(port);
         return false;
     }
-    cast::setReceiveTimeout(m_fd, kWelcomeTimeoutMs);
     cast::Frame frame;
-    const cast::ReadResult result = cast::readFrame(m_fd, frame, why);
-    cast::setReceiveTimeout(m_fd, 0);
-    cast::WelcomeMsg welcome;
-    if (result != cast::ReadResult::Frame) {
-        error = "the receiver closed the connection without WELCOME";
-        if (result == cast::ReadResult::Error)
-            error += " (" + why + ")";
+    if (!readWelcome(frame, error))
         return false;
-    }
+    cast::WelcomeMsg welcome;
     if (frame.type != cast::Welcome || !cast::decodeWelcome(frame.payload, welcome)) {
         error = "the receiver answered HELLO with " + cast::frameTypeName(frame.type) + " instead of WELCOME";
         return false;
     }
     if (welcome.status != cast::Accepted) {
-        error = "the receiver refused the phone (WELCOME status " + std::to_string(welcome.status) + ": " +
-                statusText(welcome.status) + ")";
+        error = refusalText(welcome.status);
         return false;
     }
     return true;
+}
+
+// The receiver's first frame after ACCESS_PENDING, if it sends that.
+bool PhoneLink::readWelcome(cast::Frame& frame, std::string& error)
+{
+    std::string why;
+    cast::setReceiveTimeout(m_fd, kWelcomeTimeoutMs);
+    cast::ReadResult result = cast::readFrame(m_fd, frame, why);
+    if (result == cast::ReadResult::Frame && frame.type == cast::AccessPending) {
+        std::fprintf(stderr, "pivora-cast: the receiver asks its user to allow this phone; waiting\n");
+        cast::setReceiveTimeout(m_fd, kAskTimeoutMs);
+        result = cast::readFrame(m_fd, frame, why);
+    }
+    cast::setReceiveTimeout(m_fd, 0);
+    if (result == cast::ReadResult::Frame)
+        return true;
+    error = "the receiver closed the connection without WELCOME";
+    if (result == cast::ReadResult::Error)
+        error += " (" + why + ")";
+    return false;
 }
 
 void PhoneLink::startReader(Handlers handlers)

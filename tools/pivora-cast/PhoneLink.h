@@ -36,6 +36,7 @@ public:
     void finish(bool sayBye);
 
 private:
+    bool readWelcome(cast::Frame& frame, std::string& error);
     void readLoop();
     bool handleFrame(const cast::Frame& frame);
 

@@ -1,6 +1,7 @@
 // pivora-cast: a simulated phone that mirrors a file or a test picture to a Pivora receiver
 // over the cast protocol and prints the receiver's control messages as JSON lines.
 
+#include "Discovery.h"
 #include "Options.h"
 #include "Phone.h"
 
@@ -16,9 +17,27 @@ extern "C" {
 
 namespace {
 
+constexpr int kDiscoveryTimeoutMs = 5000;
+
 void onSignal(int)
 {
     g_interrupted.store(true);
+}
+
+// Replaces the address in the options by that of the receiver found on the network.
+bool findReceiver(CastOptions& options)
+{
+    DiscoveredReceiver receiver;
+    std::string error;
+    if (!discoverReceiver(options.discoverName, kDiscoveryTimeoutMs, receiver, error)) {
+        std::fprintf(stderr, "pivora-cast: %s\n", error.c_str());
+        return false;
+    }
+    std::fprintf(stderr, "pivora-cast: found receiver \"%s\" at %s port %d\n", receiver.name.c_str(),
+                 receiver.address.c_str(), receiver.port);
+    options.host = receiver.address;
+    options.port = receiver.port;
+    return true;
 }
 
 } // namespace
@@ -42,6 +61,8 @@ int main(int argc, char** argv)
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);
     std::signal(SIGPIPE, SIG_IGN);
+    if (options.discover && !findReceiver(options))
+        return 1;
 
     std::vector<std::unique_ptr<Phone>> phones;
     std::vector<int> results(size_t(options.phones), 0);

@@ -23,6 +23,7 @@ std::mutex g_mutex;
 std::condition_variable g_changed;
 std::vector<std::string> g_calls;
 bool g_supported = true;
+bool g_holdSupport = false;
 bool g_holdMouse = false;
 bool g_mouseHeld = false;
 PeripheralCallbacks g_callbacks {};
@@ -114,6 +115,7 @@ RECORDER_EXPORT void HidlinkRecorder_Reset()
     std::lock_guard<std::mutex> lock(g_mutex);
     g_calls.clear();
     g_supported = true;
+    g_holdSupport = false;
     g_holdMouse = false;
     g_mouseHeld = false;
     g_callbacks = {};
@@ -156,6 +158,15 @@ RECORDER_EXPORT void HidlinkRecorder_HoldMouse(bool hold)
     g_changed.notify_all();
 }
 
+RECORDER_EXPORT void HidlinkRecorder_HoldSupport(bool hold)
+{
+    {
+        std::lock_guard<std::mutex> lock(g_mutex);
+        g_holdSupport = hold;
+    }
+    g_changed.notify_all();
+}
+
 RECORDER_EXPORT void HidlinkRecorder_WaitMouseHeld()
 {
     std::unique_lock<std::mutex> lock(g_mutex);
@@ -189,7 +200,9 @@ RECORDER_EXPORT bool AirPlay_Peripheral_Support()
 {
     bool supported;
     {
-        std::lock_guard<std::mutex> lock(g_mutex);
+        // Like a Bluetooth daemon that is slow to answer.
+        std::unique_lock<std::mutex> lock(g_mutex);
+        g_changed.wait(lock, [] { return !g_holdSupport; });
         supported = g_supported;
     }
     record("Support");

@@ -13,6 +13,8 @@ typedef void (*HidlinkRecorderWaitCallsFn)(int count);
 // While held, a mouse send is recorded and then waits until the hold is lifted.
 typedef void (*HidlinkRecorderHoldMouseFn)(bool hold);
 typedef void (*HidlinkRecorderWaitMouseHeldFn)();
+// While held, the support question is not answered.
+typedef void (*HidlinkRecorderHoldSupportFn)(bool hold);
 // Calls the stored link callback from a thread of the library's own.
 typedef void (*HidlinkRecorderFireLinkedFn)(const char* name, uint64_t address, bool connected);
 }

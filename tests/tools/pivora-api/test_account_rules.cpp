@@ -495,7 +495,7 @@ private slots:
         ServiceHarness s(settings);
         std::unique_ptr<SqlConnection> blocker;
         if (backend == "sqlite") {
-            blocker = std::make_unique<SqliteConnection>(settings.address, 200, std::make_shared<std::timed_mutex>());
+            blocker = std::make_unique<SqliteConnection>(settings.address, 200, std::make_shared<SqliteWriteGate>());
             blocker->beginWrite();
         } else {
             blocker = std::make_unique<PostgresConnection>(PostgresSettings{settings.address});

@@ -318,7 +318,7 @@ private slots:
         QVERIFY(sink.messages[0].contains("To: <mailed@example.org>"));
         QVERIFY(sink.messages[0].contains("From: Pivora <no-reply@pivora.test>"));
         QVERIFY(sink.messages[0].contains("Your Pivora verification code is " + code + "."));
-        SqliteConnection store(database.toStdString(), 1000, std::make_shared<std::timed_mutex>());
+        SqliteConnection store(database.toStdString(), 1000, std::make_shared<SqliteWriteGate>());
         QCOMPARE(store.exec("SELECT COUNT(*) FROM outbox", {}).rows[0].integer(0), int64_t(0));
 
         sink.close();
