@@ -17,6 +17,8 @@
 #include "ui/QEAlertDialog.h"
 #include "ui/QELabel.h"
 #include "ui/QMainDialog.h"
+#include "ui/QSignDialog.h"
+#include "ui/QUserPanel.h"
 #include "ui/QPVAccessPrompt.h"
 #include "ui/QMDControlCenter.h"
 #include "usbdriver/CWDIDlg.h"
@@ -29,6 +31,7 @@
 #include <QIcon>
 #include <QJsonDocument>
 #include <QNetworkAccessManager>
+#include <QPointer>
 #include <QSettings>
 #include <QSharedMemory>
 #include <QStandardPaths>
@@ -559,6 +562,8 @@ void QPivoraApplication::setUserContext(PVUserContext* context)
             m_settings->setValue("lastUser", PVLastUser::toSetting(m_userContext->loginKey()));
         else
             m_settings->remove("lastUser");
+        // On disk at once: the next start must find what this sign-in decided.
+        m_settings->sync();
     }
     emit didUserStatusChanged();
 }
@@ -585,9 +590,17 @@ void QPivoraApplication::uninstallDrivers()
 
 // --- Home screen entry points
 
-void QPivoraApplication::showSignIn(QWidget*)
+void QPivoraApplication::showSignIn(QWidget* anchor)
 {
-    // The sign-in dialog (signed out) or the user panel at the anchor (signed in) opens here.
+    if (m_userContext) {
+        QUserPanel::popup(anchor);
+        return;
+    }
+    qInfo("Sign-in dialog opened");
+    // The dialog's nested loop may outlive its parent window.
+    QPointer<QSignDialog> dialog = new QSignDialog(anchor ? anchor->window() : alertParent());
+    dialog->exec();
+    delete dialog.data();
 }
 
 void QPivoraApplication::showMultiDeviceCenter()

@@ -7,5 +7,7 @@ namespace PVSkin {
 
 // Applies the widget's own style sheet; false (logged) when the resource is missing.
 bool apply(QWidget* widget);
+// The same after the style sheet of a related class whose look the widget shares.
+bool applyWith(QWidget* widget, const char* sharedClass);
 
 } // namespace PVSkin

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -90,6 +91,14 @@ bool QELabel::eventFilter(QObject *watched, QEvent *event)
         auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton && rect().contains(mouse->pos()))
             emit clicked();
+    }
+    // A label that takes the keyboard focus is a link: Enter or Space presses it.
+    if (watched == this && event->type() == QEvent::KeyPress && (focusPolicy() & Qt::TabFocus)) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            emit clicked();
+            return true;
+        }
     }
     return QLabel::eventFilter(watched, event);
 }

@@ -226,6 +226,7 @@ void QMainDialog::didUserStatusChanged()
         return;
     }
     ui->btnSign->setText(user->nickname().isEmpty() ? user->phone() : user->nickname());
+    qInfo("Sign button shows \"%s\"", qUtf8Printable(ui->btnSign->text()));
 }
 
 // --- Buttons

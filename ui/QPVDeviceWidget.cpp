@@ -109,6 +109,8 @@ QPVDeviceWidget::QPVDeviceWidget(QWidget *parent) : FramelessWindow<QWidget>(par
         QStringLiteral("color: rgba(255, 122, 0, 70%); font-size: 16px; font-weight: bold;"));
 
     createShortcuts();
+    if (QPivoraApplication *app = application())
+        connect(app, &QPivoraApplication::didUserStatusChanged, this, &QPVDeviceWidget::didUserStatusChanged);
     applyMode();
     retranslate();
 }
@@ -842,6 +844,11 @@ void QPVDeviceWidget::resetCrop()
     const QSize shown = isQuarterTurn(m_render->rotation()) ? m_frameSize.transposed() : m_frameSize;
     const int width = containerSize().width();
     fitWindow(QSize(width, int(std::lround(width * double(shown.height()) / shown.width()))), false);
+}
+
+void QPVDeviceWidget::didUserStatusChanged()
+{
+    m_ctrlBar->refresh();
 }
 
 void QPVDeviceWidget::refreshKeyMapperButton()

@@ -62,6 +62,9 @@ public:
 public slots:
     void updateFps(int fps);
     void didTopMostChanged(bool isTopmost);
+    // The application's user status changed; it is also raised when a phone starts mirroring,
+    // so the bar shows what can be done with the phone now.
+    void didUserStatusChanged();
 
 signals:
     // The window became the active window (the phone becomes the Bluetooth subscribed client).

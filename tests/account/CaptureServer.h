@@ -6,6 +6,7 @@
 #include <httplib.h>
 
 #include <condition_variable>
+#include <map>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -55,6 +56,19 @@ public:
         m_answer = answer;
     }
 
+    // The answer to one path, given instead of the general one until cleared.
+    void setAnswerFor(const std::string& path, const Answer& answer)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_pathAnswers[path] = answer;
+    }
+
+    void clearPathAnswers()
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_pathAnswers.clear();
+    }
+
     void releaseStalls()
     {
         {
@@ -81,7 +95,8 @@ private:
     {
         std::unique_lock<std::mutex> lock(m_mutex);
         m_requests.push_back({request.path, request.body, request.get_header_value("Content-Type")});
-        const Answer answer = m_answer;
+        const auto forPath = m_pathAnswers.find(request.path);
+        const Answer answer = forPath != m_pathAnswers.end() ? forPath->second : m_answer;
         if (answer.stall) {
             const int generation = m_releaseGeneration;
             m_released.wait(lock, [&] { return m_stopping || m_releaseGeneration != generation; });
@@ -100,6 +115,7 @@ private:
     mutable std::mutex m_mutex;
     std::condition_variable m_released;
     Answer m_answer;
+    std::map<std::string, Answer> m_pathAnswers;
     std::vector<Request> m_requests;
     int m_releaseGeneration = 0;
     bool m_stopping = false;

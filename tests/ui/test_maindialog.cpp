@@ -7,6 +7,7 @@
 #include "app/PVNetworkInfo.h"
 #include "app/PVSettings.h"
 #include "app/QPivoraApplication.h"
+#include "support/AlertAnswerer.h"
 #include "ui/QEAlertDialog.h"
 #include "ui/QELabel.h"
 #include "ui/QGuideWidget.h"
@@ -24,26 +25,6 @@
 namespace {
 
 constexpr int kWaitMs = 15000;
-
-// Answers the next question a window asks, once it is on screen, and notes that it was asked.
-class Answerer : public QObject {
-public:
-    bool asked = false;
-    QString title;
-    void arm(std::function<void(QEAlertDialog*)> answer)
-    {
-        QTimer::singleShot(20, this, [this, answer] {
-            auto* alert = qobject_cast<QEAlertDialog*>(QApplication::activeModalWidget());
-            if (!alert || !alert->isVisible()) {
-                arm(answer);
-                return;
-            }
-            asked = true;
-            title = alert->title();
-            answer(alert);
-        });
-    }
-};
 
 void remember(QEAlertDialog* alert)
 {
@@ -268,7 +249,7 @@ private slots:
         QFETCH(QString, stored);
         PVSettings::setOption(*pvApp()->settings(), "general", "closingAction", setting);
         QMainDialog* w = shown();
-        Answerer answerer;
+        AlertAnswerer answerer;
         if (!answer.isEmpty()) {
             answerer.arm([answer](QEAlertDialog* alert) {
                 if (answer.endsWith("+remember"))
@@ -294,7 +275,7 @@ private slots:
     void askFirstQuitIsRememberedAndQuits()
     {
         QMainDialog* w = shown();
-        Answerer answerer;
+        AlertAnswerer answerer;
         answerer.arm([](QEAlertDialog* alert) {
             remember(alert);
             alert->cancelButton()->click();
