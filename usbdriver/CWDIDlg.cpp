@@ -377,8 +377,10 @@ void CWDIDlg::destroyWindow()
     const int limit = m_state->installTimeoutMs + kDestroyGraceMs;
     if (!waitHandlingEvents(limit, [this] { return !m_schedulerPending && !workRunning(); }))
         qWarning("USB driver work did not end within %d ms", limit);
+    // Unbounded: the helper run ends by its own time-out, and a thread object destroyed while
+    // its thread runs ends the whole program.
     if (m_lockdownThread)
-        m_lockdownThread->wait(CWDIState::kInstallTimeoutMs);
+        m_lockdownThread->wait();
     if (m_loggerRegistered) {
         wdi_unregister_logger(&CWDIDlg::engineLogNotify, this);
         m_loggerRegistered = false;

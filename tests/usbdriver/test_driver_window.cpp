@@ -3,14 +3,19 @@
 
 #include "DriverUser.h"
 #include "UsbTestbed.h"
+#include "support/PrivateBus.h"
 #include "ui/QEAlertDialog.h"
 #include "usbdriver/CProgressDlg.h"
 #include "usbdriver/CWDIDlg.h"
 #include "usbdriver/CWDIJob.h"
 #include "usbdriver/CWDIState.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QMutex>
 #include <QtTest>
+
+#include <atomic>
 
 namespace {
 
@@ -48,11 +53,54 @@ QStringList outcomes()
 
 } // namespace
 
+// logind on the test's private system bus, on a thread of its own: the window waits for the
+// answer to its restart request on the GUI thread.
+class LoginManager : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Manager")
+public:
+    explicit LoginManager(std::atomic<int>& reboots) : m_reboots(reboots) {}
+public slots:
+    void Reboot(bool interactive) { m_reboots += interactive; }
+
+private:
+    std::atomic<int>& m_reboots;
+};
+
+class LoginService : public QThread {
+public:
+    explicit LoginService(const QString& address) : m_address(address) {}
+    ~LoginService() override
+    {
+        quit();
+        wait();
+    }
+    std::atomic<int> interactiveReboots{0};
+
+protected:
+    void run() override
+    {
+        {
+            LoginManager manager(interactiveReboots);
+            QDBusConnection bus = QDBusConnection::connectToBus(m_address, "logind");
+            bus.registerObject("/org/freedesktop/login1", &manager, QDBusConnection::ExportAllSlots);
+            bus.registerService("org.freedesktop.login1");
+            exec();
+            bus.unregisterService("org.freedesktop.login1");
+            bus.unregisterObject("/org/freedesktop/login1");
+        }
+        QDBusConnection::disconnectFromBus("logind");
+    }
+
+private:
+    QString m_address;
+};
+
 class TestDriverWindow : public QObject {
     Q_OBJECT
 private:
     UsbTestbed m_bed;
-
+    PrivateBus m_systemBus;
 
     // Two more device listings: one whole scan cycle has run after this point.
     static void waitForWholeCycle(const CWDIDlg& dlg)
@@ -65,6 +113,9 @@ private slots:
     void initTestCase()
     {
         QVERIFY2(UsbTestbed::isMocked(), "run under umockdev-wrapper");
+        // A restart the user agrees to never reaches the machine.
+        QVERIFY(m_systemBus.start());
+        qputenv("DBUS_SYSTEM_BUS_ADDRESS", m_systemBus.address().toUtf8());
         qInstallMessageHandler(captureLog);
     }
 
@@ -181,11 +232,16 @@ private slots:
         QVERIFY(!logged("USB driver progress ").join('\n').contains("installation failed"));
         QVERIFY(outcomes().isEmpty());
 
-        // Later scans ask for a restart instead of installing.
+        // Later scans ask for a restart instead of installing. Agreed to without logind on the
+        // bus, the restart is refused and the scans go on.
         qputenv("PIVORA_PRIVILEGE_RUNNER", "");
+        user.sayYes = true;
         m_bed.replay("oppo", "change");
         QTRY_VERIFY_WITH_TIMEOUT(!user.boxes.isEmpty(), kScanMs);
         QVERIFY(user.boxes.first().startsWith("The system has detected that the driver setting has been changed."));
+        QTRY_VERIFY_WITH_TIMEOUT(!logged("Restart refused: ").isEmpty(), kScanMs);
+        QCOMPARE(logged("Restarting the computer: ").value(0), QString("The driver setting has been changed. "
+                                                                      "Restarting your computer"));
         waitForWholeCycle(dlg);
         QVERIFY(ruleFiles().isEmpty());
         dlg.destroyWindow();
@@ -198,7 +254,11 @@ private slots:
         const QString accessory = writeOwnRule(WDI_LIBUSBK, 0x18D1, 0x2D00, "Android_Accessory");
         writeOwnRule(WDI_WINUSB, 0x1234, 0x0001, "Other_maker");
         writeFile(rulesDir() + "/51-android.rules", "SUBSYSTEM==\"usb\", ATTR{idVendor}==\"18d1\", MODE=\"0666\"\n");
+        LoginService logind(m_systemBus.address());
+        logind.start();
+        QTRY_VERIFY(QDBusConnection::systemBus().interface()->isServiceRegistered("org.freedesktop.login1"));
         DriverUser user;
+        user.sayYes = true;
         CWDIDlg dlg;
         QTRY_VERIFY_WITH_TIMEOUT(scansListed(dlg) >= 2 && !dlg.state().isBusy(), kScanMs);
         const std::shared_ptr<CWDIJob> job = dlg.startUninstall();
@@ -218,6 +278,10 @@ private slots:
         QCOMPARE(ruleFiles(), QStringList({"51-android.rules", accessory,
                                   "70-pivora-winusb-1234-0001-Other_maker.rules"}));
         QVERIFY(dlg.state().uninstallDone);
+        // The user agreed: logind was asked to restart, and may ask for authorisation itself.
+        QTRY_COMPARE(logind.interactiveReboots.load(), 1);
+        QCOMPARE(logged("Restarting the computer: "), QStringList({"Restarting your computer"}));
+        QVERIFY(logged("Restart refused: ").isEmpty());
 
         // Nothing left to remove: a box that closes itself.
         user.boxes.clear();
