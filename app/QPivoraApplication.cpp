@@ -493,6 +493,10 @@ QString QPivoraApplication::translationFile(const QString& code, QString* applie
     return file;
 }
 
+// Qt turns the layout right to left when the installed translation says so (Arabic); the entry
+// is listed here so every .ts carries it.
+[[maybe_unused]] static const char* const kLayoutDirection = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
 void QPivoraApplication::applyLanguage(const QString& code)
 {
     if (code == m_language)

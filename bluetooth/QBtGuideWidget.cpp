@@ -13,14 +13,14 @@
 
 namespace {
 
-const char kInstructions[] =
+const char kInstructions[] = QT_TRANSLATE_NOOP("QBtGuideWidget",
     "<html><head/><body><p><span style=\"font-size:14px;\">1.Open Settings-&gt;Bluetooth on iPhone/iPad, then "
     "connect to</span></p><p align=\"center\"><span style=\"font-size:15px;font-weight:600;color:#ff9900;"
     "word-break:break-all;white-space:pre-wrap;\">%s</span></p><p><span style=\"font-size:14px;\">2.Bluetooth of "
     "computer should be discoverable, Having trouble while connecting, go into your phone's settings, forget This "
     "Device first, turn off Bluetooth next and then turn on Bluetooth.</span></p><p><span "
     "style=\"font-size:14px;\">3.If you don't need to control your phone on your computer, Please tap "
-    "'Close'.</span></p></body></html>";
+    "'Close'.</span></p></body></html>");
 
 QPivoraApplication* application()
 {

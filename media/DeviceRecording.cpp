@@ -7,6 +7,7 @@
 #include "media/Screenshot.h"
 #include "ui/QEAlertDialog.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
@@ -243,9 +244,9 @@ void DeviceRecording::showError(int code)
 void DeviceRecording::showAlert(const QString& message)
 {
     if (m_hooks.showAlert)
-        m_hooks.showAlert(QString::fromLatin1(kErrorTitle), message);
+        m_hooks.showAlert(QCoreApplication::translate("DeviceRecording", kErrorTitle), message);
     else
-        QEAlertDialog::run(nullptr, QString::fromLatin1(kErrorTitle), message, QEAlertDialog::ModeAccept);
+        QEAlertDialog::run(nullptr, QCoreApplication::translate("DeviceRecording", kErrorTitle), message, QEAlertDialog::ModeAccept);
 }
 
 void DeviceRecording::handleVideoPacket(const AVPacket* rawPacket)
@@ -292,6 +293,6 @@ bool DeviceRecording::screenshot(const AVFrame* frame, const QRectF& crop, int r
     if (Screenshot::save(frame, crop, rotation, folder, QDateTime::currentDateTime()).isEmpty())
         return false;
     if (m_hooks.showToast)
-        m_hooks.showToast(QString::fromLatin1(kScreenshotSaved));
+        m_hooks.showToast(QCoreApplication::translate("DeviceRecording", kScreenshotSaved));
     return true;
 }

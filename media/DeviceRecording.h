@@ -34,8 +34,8 @@ public:
         std::function<int64_t()> clock;
     };
 
-    static constexpr const char* kErrorTitle = "Recording error";
-    static constexpr const char* kScreenshotSaved = "Screenshot is saved successfully!";
+    static constexpr const char* kErrorTitle = QT_TRANSLATE_NOOP("DeviceRecording", "Recording error");
+    static constexpr const char* kScreenshotSaved = QT_TRANSLATE_NOOP("DeviceRecording", "Screenshot is saved successfully!");
 
     explicit DeviceRecording(QObject* parent = nullptr);
     ~DeviceRecording() override;

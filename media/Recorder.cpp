@@ -4,6 +4,7 @@
 #include "media/StreamTranscode.h"
 #include "media/pvoaudio.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -93,13 +94,13 @@ QString Recorder::errorMessage(int code)
 {
     switch (code) {
     case WriteError:
-        return QStringLiteral("Writing file error.");
+        return QCoreApplication::translate("Recorder", "Writing file error.");
     case StorageError:
-        return QStringLiteral("There is no enough storage space.");
+        return QCoreApplication::translate("Recorder", "There is no enough storage space.");
     case ConcurrentError:
-        return QStringLiteral("Recording more than one video at the same time is not allowed.");
+        return QCoreApplication::translate("Recorder", "Recording more than one video at the same time is not allowed.");
     case SavePathError:
-        return QStringLiteral("Please config save path in options.");
+        return QCoreApplication::translate("Recorder", "Please config save path in options.");
     default:
         return QString();
     }
