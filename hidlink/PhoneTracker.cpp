@@ -136,13 +136,17 @@ void PhoneTracker::attributeReadBy(const std::string& devicePath)
 
 void PhoneTracker::notifyStarted()
 {
-    post([this] { subscribeNewPhone(); });
+    post([this] {
+        m_notifying = true;
+        subscribeNewPhone();
+    });
 }
 
 void PhoneTracker::notifyStopped()
 {
     // BlueZ stops the notifications once no phone is subscribed any more.
     post([this] {
+        m_notifying = false;
         printEvent(kSubscribersChanged);
         for (const Subscriber& subscriber : m_subscribers)
             subscriber.record->subscribed = false;
@@ -189,6 +193,13 @@ void PhoneTracker::noteReader(const std::string& devicePath)
     m_readers.push_back(devicePath);
     if (m_readers.size() > kRememberedReaders)
         m_readers.pop_front();
+    // BlueZ runs one notification session for all phones: a phone that subscribes while another
+    // is subscribed causes no call here. A HID host reads the service's values before it
+    // subscribes, so a phone that reads while notifications run is its next subscriber.
+    if (m_notifying && !isSubscriber(devicePath) && addSubscriber(devicePath)) {
+        printEvent(kSubscribersChanged);
+        reportSubscribers();
+    }
 }
 
 bool PhoneTracker::isSubscriber(const std::string& devicePath) const
@@ -217,16 +228,24 @@ void PhoneTracker::subscribeNewPhone()
 {
     printEvent(kSubscribersChanged);
     const std::string path = findSubscriber();
-    if (path.empty()) {
+    if (path.empty())
         logLine("a phone subscribed that BlueZ does not show as connected");
-    } else if (const std::optional<DeviceInfo> device = m_link.device(path)) {
-        std::shared_ptr<PhoneRecord> record = m_directory.recordFor(path);
-        record->address = bluez::parseAddress(device->address);
-        record->connected = device->connected;
-        record->subscribed = true;
-        m_subscribers.push_back({ record, device->paired });
-    }
+    else
+        addSubscriber(path);
     reportSubscribers();
+}
+
+bool PhoneTracker::addSubscriber(const std::string& devicePath)
+{
+    const std::optional<DeviceInfo> device = m_link.device(devicePath);
+    if (!device || !device->connected)
+        return false;
+    std::shared_ptr<PhoneRecord> record = m_directory.recordFor(devicePath);
+    record->address = bluez::parseAddress(device->address);
+    record->connected = true;
+    record->subscribed = true;
+    m_subscribers.push_back({ record, device->paired });
+    return true;
 }
 
 void PhoneTracker::reportSubscribers()

@@ -21,9 +21,11 @@ class PhoneDirectory;
 struct PhoneRecord;
 
 // Learns which phones subscribe to the input report while the service runs, and tells the
-// program through the directory's link callback. BlueZ does not say who subscribes, so the
-// subscriber is the connected phone that most recently read the service's values (a HID host
-// reads the report map before it subscribes), else any connected phone not yet subscribed.
+// program through the directory's link callback. BlueZ does not say who subscribes, and starts
+// notifications only for the first phone, so the subscriber is the connected phone that most
+// recently read the service's values (a HID host reads the report map before it subscribes),
+// else any connected phone not yet subscribed; while notifications run, a phone that reads is
+// the next subscriber.
 // Bus events are handed to a thread of its own, which may ask BlueZ and call the program.
 class PhoneTracker : public GattHidService::Listener {
 public:
@@ -57,6 +59,8 @@ private:
     // Tracker thread only, below.
     void noteReader(const std::string& devicePath);
     void subscribeNewPhone();
+    // Takes a connected phone as subscribed; false when BlueZ does not show it connected.
+    bool addSubscriber(const std::string& devicePath);
     std::string findSubscriber();
     // Registers every connected subscriber under its names and reports it.
     void reportSubscribers();
@@ -84,6 +88,8 @@ private:
     bool m_stopping = false;
     std::thread m_thread;
 
+    // BlueZ's notification session of the input report runs.
+    bool m_notifying = false;
     std::deque<std::string> m_readers;
     std::vector<Subscriber> m_subscribers;
 };

@@ -28,6 +28,8 @@ QOptionsIOSDeviceFrame::QOptionsIOSDeviceFrame(QWidget* parent)
     finish();
 
     showControlSupport();
+    // The answer may come only after the program started, and so after this page opened.
+    connect(pvApp(), &QPivoraApplication::didBluetoothSupportChanged, this, [this] { showControlSupport(); });
 }
 
 QString QOptionsIOSDeviceFrame::controlUnavailableReason(const SCBluetoothService* service)

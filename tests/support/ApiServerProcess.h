@@ -1,6 +1,7 @@
 #pragma once
 // Starts the real local web service (tools/pivora-api) on a free loopback port for a test.
 
+#include "support/ChildProcess.h"
 #include "support/StopProcess.h"
 
 #include <QElapsedTimer>
@@ -88,7 +89,7 @@ public:
     }
 
 private:
-    QProcess m_process;
+    ChildProcess m_process;
     QByteArray m_output;
     QString m_url;
 };

@@ -1,6 +1,8 @@
 #pragma once
 // The real program, started for a test with its own data folder and web service address.
 
+#include "support/ChildProcess.h"
+
 #include <QDate>
 #include <QFile>
 #include <QProcess>
@@ -48,5 +50,5 @@ public:
 
 private:
     QString m_dataHome;
-    QProcess m_process;
+    ChildProcess m_process;
 };

@@ -1,11 +1,11 @@
 #pragma once
 // A D-Bus daemon of the test's own, so nothing a test does reaches the machine's buses.
 
+#include "support/ChildProcess.h"
 #include "support/StopProcess.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -51,6 +51,6 @@ public:
 private:
     // Short: the socket's whole path must fit in 108 bytes, under long test folders too.
     QTemporaryDir m_folder { QDir::tempPath() + QStringLiteral("/bus-XXXXXX") };
-    QProcess m_daemon;
+    ChildProcess m_daemon;
     QString m_address;
 };

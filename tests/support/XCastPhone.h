@@ -2,6 +2,8 @@
 // Simulated phones (pivora-cast) mirroring into the real program, and the X tools a test uses
 // to find a phone's window and drive it with the mouse and keyboard as a user would.
 
+#include "support/ChildProcess.h"
+
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -113,7 +115,7 @@ public:
 
 private:
     PhoneSpec m_spec;
-    QProcess m_process;
+    ChildProcess m_process;
     QByteArray m_output;
     QString m_window;
     QRect m_video;

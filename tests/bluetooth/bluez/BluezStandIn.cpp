@@ -425,9 +425,11 @@ void BluezStandIn::startNotify(const std::string& characteristicPath)
 {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        ++m_notifyCount[characteristicPath];
+        // BlueZ runs one notification session for all clients: StartNotify comes only when the
+        // first one enables notifications ...
+        if (++m_notifyCount[characteristicPath] > 1)
+            return;
     }
-    // BlueZ calls StartNotify for every client that enables notifications.
     if (auto proxy = applicationProxy(characteristicPath))
         proxy->callMethod("StartNotify").onInterface(kGattCharacteristic).withTimeout(kCallTimeout);
 }
