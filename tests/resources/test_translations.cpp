@@ -126,6 +126,10 @@ private slots:
                 faults << QStringLiteral("%1 \"%2\": empty").arg(e.context, e.source);
             else if (markers(e.source) != markers(e.translation))
                 faults << QStringLiteral("%1 \"%2\": place markers differ in \"%3\"").arg(e.context, e.source, e.translation);
+            // Qt lays out a label's rich text left to right whatever the widget's direction.
+            else if (code == QLatin1String("ar") && e.translation.contains(QLatin1String("<p"))
+                     && e.translation.count(QLatin1String("<p")) != e.translation.count(QLatin1String("<p dir=\"rtl\"")))
+                faults << QStringLiteral("%1 \"%2\": paragraphs without dir=\"rtl\"").arg(e.context, e.source);
         }
         for (const QString& key : m_wanted) {
             if (!present.contains(key))
