@@ -68,7 +68,7 @@ QString QMainDialog::settingFromClosingAction(ClosingAction action)
 
 QMainDialog::QMainDialog(QWidget* parent)
     : FramelessWindow<QDialog>(parent, false)
-    , ui(new Ui::QMainDialog)
+    , ui(new Ui::QMainDialog())  // value-initialised: the frame filters events while setupUi runs
 {
     ui->setupUi(this);
     setupWindow();
@@ -371,7 +371,7 @@ void QMainDialog::reject()
 
 bool QMainDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == ui->labelGuide && event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress && watched == ui->labelGuide) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
             didClickGuide();
