@@ -48,11 +48,11 @@ configure "$fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPIVORA_FUZZ=ON -DPIVORA_BU
 mapfile -t fuzzers < <(cut -d' ' -f1 "$fuzz/fuzz-targets.txt")
 cmake --build "$fuzz" -j"$jobs" --target "${fuzzers[@]}"
 failed=()
+lsan="suppressions=$root/tests/lsan.supp"
 while read -r name corpus stacks; do
   [ -n "$name" ] || continue
   # Targets marked "full" meet Qt's known leaks, which the suppressions recognise only on full
   # stacks.
-  lsan="suppressions=$root/tests/lsan.supp"
   unwind=fast_unwind_on_malloc=1
   [ "$stacks" = full ] && unwind=fast_unwind_on_malloc=0
   # New inputs go to a scratch folder; the seed corpus in the tree stays as committed.

@@ -70,6 +70,8 @@ QStringList markers(const QString& text)
 
 QString langDir() { return QStringLiteral(PIVORA_SOURCE_DIR "/resources/lang"); }
 
+QStringList languages() { return QStringLiteral(PIVORA_LANGUAGES).split(QLatin1Char(',')); }
+
 } // namespace
 
 class TestTranslations : public QObject {
@@ -106,7 +108,7 @@ private slots:
     void complete_data()
     {
         QTest::addColumn<QString>("code");
-        for (const QString& code : QStringLiteral(PIVORA_LANGUAGES).split(QLatin1Char(',')))
+        for (const QString& code : languages())
             QTest::newRow(qPrintable(code)) << code;
     }
 
@@ -141,7 +143,7 @@ private slots:
     // The compiled files are in the program, and Arabic turns the layout right to left.
     void compiledAndDirection()
     {
-        for (const QString& code : QStringLiteral(PIVORA_LANGUAGES).split(QLatin1Char(','))) {
+        for (const QString& code : languages()) {
             QTranslator translator;
             QVERIFY2(translator.load(code + QStringLiteral(".qm"), QStringLiteral(":/lang/")), qPrintable(code));
             QVERIFY2(qApp->installTranslator(&translator), qPrintable(code));
